@@ -1,0 +1,52 @@
+#include "GameBoard.h"
+
+#include "toolkit/MessageBox.h"
+#include "toolkit/ProgramFolder.h"
+#include "windows/AboutForm.h"
+#include "windows/HelpForm.h"
+
+#include <QCoreApplication>
+
+QString helpPagePath(const QString& folder)
+{
+    return folder.endsWith(u'/') ? folder + QStringLiteral("quorvane.htm")
+                                 : folder + QStringLiteral("/quorvane.htm");
+}
+
+void GameBoard::Aboutx_Click()
+{
+    tk::sharedForm<AboutForm>().showModal();
+}
+
+void GameBoard::GiveHelp_Click()
+{
+    HelpForm& help = tk::sharedForm<HelpForm>();
+    help.setTag(helpPagePath(tk::appPath()));
+    help.showModal();
+}
+
+void GameBoard::GameExit_Click()
+{
+    if (tk::msgBox(QStringLiteral("Do you want to Exit ?"), QStringLiteral("Quorvane")) != tk::vbYes)
+        return;
+    unload();  // Form_Unload closes the other windows and ends the program
+}
+
+void GameBoard::Form_Unload()
+{
+    // Whether by Exit or by the title bar: the other windows go first, in
+    // the order they were opened, telling the board apart by its caption.
+    for (;;) {
+        const QList<tk::Form*> open = tk::openForms();
+        tk::Form* other = nullptr;
+        for (tk::Form* f : open)
+            if (f->caption() != caption()) {
+                other = f;
+                break;
+            }
+        if (!other)
+            break;
+        other->unload();
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,91 @@
+#include "GameBoard.h"
+
+#include "toolkit/Tags.h"
+
+void GameBoard::PlaceColour(Integer c, Integer s)
+{
+    if (s < RowFirst || !Guessed.exists(s))
+        return;
+    // The game has begun: the sizes are settled, even if this colour is refused.
+    MaxColors->hide();
+    Maxpositions->hide();
+    Label1->hide();
+    Label2->hide();
+    GuessComplete->show();
+
+    const int v = tk::val(Picture1(c).Tag());
+    for (Integer j = RowFirst; j <= RowLast; ++j)
+        if (slotValue(j) == v)
+            return;
+
+    tk::Image& slot = Guessed(s);
+    slot.setPicture(Picture1(c).picture());
+    slot.setHeight(360);
+    slot.setWidth(360);
+    slot.setTag(Picture1(c).Tag());
+}
+
+void GameBoard::MoveSlotColour(Integer f, Integer t)
+{
+    if (!Guessed.exists(f) || !Guessed.exists(t))
+        return;
+    tk::Image& from = Guessed(f);
+    if (t < RowFirst) {
+        from.setPicture(ColourClicked->picture());
+        return;
+    }
+    const int v = tk::val(from.Tag());
+    for (Integer j = RowFirst; j <= RowLast; ++j) {
+        if (slotValue(j) == v && j != f) {
+            from.setPicture(ColourClicked->picture());  // left at the picture's size
+            return;
+        }
+    }
+    const QString tag = from.Tag();
+    if (f != t && f >= RowFirst) {  // a move within the current try
+        from.setPicture(Blank->picture());
+        from.setHeight(360);
+        from.setWidth(360);
+        from.setTag(QStringLiteral("-1"));
+    }
+    tk::Image& to = Guessed(t);
+    to.setPicture(DragColor->picture());
+    to.setHeight(360);
+    to.setWidth(360);
+    to.setTag(tag);
+    if (f < RowFirst) {  // a copy from an earlier try
+        from.setPicture(ColourClicked->picture());
+        from.setHeight(360);
+        from.setWidth(360);
+    }
+}
+
+void GameBoard::Picture1_DblClick(Integer Index)
+{
+    Integer empty = -1;
+    for (Integer j = RowFirst; j <= RowLast && empty < 0; ++j)
+        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
+            empty = j;
+    if (empty < 0)
+        return;
+    const int v = tk::val(Picture1(Index).Tag());
+    for (Integer j = RowFirst; j <= RowLast; ++j)
+        if (slotValue(j) == v)
+            return;
+    PlaceColour(Index, empty);
+}
+
+void GameBoard::Guessed_DblClick(Integer Index)
+{
+    Integer empty = -1;
+    for (Integer j = RowFirst; j <= RowLast && empty < 0; ++j)
+        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
+            empty = j;
+    if (empty < 0)
+        return;
+    const int v = slotValue(Index);
+    for (Integer j = RowFirst; j <= RowLast; ++j)
+        if (slotValue(j) == v)
+            return;
+    MoveSlotColour(Index, empty);
+}

@@ -1,0 +1,56 @@
+#include "Browser.h"
+
+#include <QFileInfo>
+#include <QScrollBar>
+
+namespace tk {
+
+namespace {
+QUrl urlOf(const QString& location)
+{
+    // A file path may hold blanks, '#' or letters beyond ASCII: it is a path,
+    // never parsed as a URL with a fragment.
+    if (location.startsWith(u'/'))
+        return QUrl::fromLocalFile(location);
+    return QUrl(location);
+}
+} // namespace
+
+Browser::Browser(QWidget* parent) : QTextBrowser(parent), Placed(this)
+{
+    setOpenLinks(true);
+    setOpenExternalLinks(false);
+}
+
+void Browser::navigate(const QString& location)
+{
+    setSource(urlOf(location));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+QString Browser::locationURL() const
+{
+    return source().toString();
+}
+
+QString Browser::notFoundPage(const QString& location)
+{
+    return QStringLiteral("<h2>Page not found</h2><p>The page <b>%1</b> could not be opened.</p>")
+        .arg(location.toHtmlEscaped());
+}
+
+void Browser::doSetSource(const QUrl& url, QTextDocument::ResourceType type)
+{
+    if (!url.isLocalFile() && !url.scheme().isEmpty() && url.scheme() != u"qrc")
+        return;  // another site: stay on the page
+    const QUrl page = url.adjusted(QUrl::RemoveFragment);
+    if (url.isLocalFile() && !QFileInfo::exists(page.toLocalFile())) {
+        QTextBrowser::doSetSource(url, type);
+        setHtml(notFoundPage(page.toLocalFile()));
+        return;
+    }
+    QTextBrowser::doSetSource(url, type);
+}
+
+} // namespace tk

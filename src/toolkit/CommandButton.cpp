@@ -1,0 +1,70 @@
+#include "CommandButton.h"
+#include "MouseArgs.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+#include <QStylePainter>
+
+namespace tk {
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placed(this)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick)
+            onClick();
+    });
+}
+
+void CommandButton::setGraphical(Colour background)
+{
+    background_ = background;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent* e)
+{
+    if (!background_) {
+        QPushButton::paintEvent(e);
+        return;
+    }
+    // Qt's push button neither fills with a flat colour nor wraps its text,
+    // so the bevel comes from the style and the rest is drawn here.
+    QStylePainter p(this);
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    const QColor fill = toQColor(*background_);
+    opt.palette.setColor(QPalette::Button, fill);
+    opt.text.clear();
+    p.drawControl(QStyle::CE_PushButtonBevel, opt);
+    const int inset = isDown() ? 4 : 3;
+    QRect box = rect().adjusted(inset, inset, -inset, -inset);
+    p.fillRect(box.adjusted(-1, -1, 1, 1), fill);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = box;
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+void CommandButton::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        QPushButton::mousePressEvent(e);
+    e->accept();  // every button, so that its release comes back here
+}
+
+void CommandButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        QPushButton::mouseReleaseEvent(e);
+    e->accept();
+    if (onMouseUp)
+        onMouseUp(pressArgs(e));
+}
+
+} // namespace tk

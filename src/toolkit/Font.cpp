@@ -1,0 +1,26 @@
+#include "Font.h"
+
+#include <QString>
+
+namespace tk {
+
+namespace {
+QString linuxFace(const char* face)
+{
+    const QString name = QString::fromLatin1(face);
+    if (name == u"MS Sans Serif" || name == u"Arial")
+        return QStringLiteral("Liberation Sans");
+    return name;
+}
+} // namespace
+
+QFont makeFont(const FontSpec& spec)
+{
+    QFont font(linuxFace(spec.face));
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace tk

@@ -1,0 +1,162 @@
+#include "Form.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tk {
+
+namespace {
+QList<QPointer<Form>>& registry()
+{
+    static QList<QPointer<Form>> forms;
+    return forms;
+}
+} // namespace
+
+QList<Form*> openForms()
+{
+    QList<Form*> out;
+    for (const QPointer<Form>& f : registry())
+        if (f && !f->isUnloaded())
+            out.append(f);
+    return out;
+}
+
+Form::Form(const QString& caption, float clientWidth, float clientHeight, bool sizable)
+    : client_(new QWidget), layout_(new QVBoxLayout(this))
+{
+    setWindowTitle(caption);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(client_);
+    client_->setAutoFillBackground(true);
+    client_->setBackgroundRole(QPalette::Button);
+    const QSize size(toPixels(clientWidth), toPixels(clientHeight));
+    if (sizable) {
+        client_->setMinimumSize(1, 1);
+        resize(size);
+    } else {
+        client_->setFixedSize(size);
+        layout_->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+Form::~Form()
+{
+    registry().removeAll(this);
+}
+
+QMenuBar* Form::menuBar()
+{
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+void Form::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    registry().append(this);
+    Form_Load();
+}
+
+void Form::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    if (isHidden() || unloaded_)
+        return;
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    connect(this, &Form::hidden, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void Form::unload()
+{
+    if (unloaded_)
+        return;
+    Form_Unload();
+    unloaded_ = true;
+    registry().removeAll(this);
+    hide();
+    deleteLater();
+}
+
+float Form::outerWidth() const
+{
+    return toTwips(frameGeometry().width());
+}
+
+float Form::outerHeight() const
+{
+    return toTwips(frameGeometry().height());
+}
+
+void Form::centre()
+{
+    if (placed_)
+        return;
+    placed_ = true;
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        const QSize size = frameGeometry().size().expandedTo(sizeHint());
+        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
+void Form::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    if (e->spontaneous())
+        return;
+    centre();
+    Form_Activate();
+}
+
+void Form::hideEvent(QHideEvent* e)
+{
+    QWidget::hideEvent(e);
+    if (!e->spontaneous())
+        emit hidden();
+}
+
+void Form::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+void Form::closeEvent(QCloseEvent* e)
+{
+    // Closing through the window frame unloads the window.
+    e->accept();
+    unload();
+}
+
+void Form::keyPressEvent(QKeyEvent* e)
+{
+    Integer key = e->key() == Qt::Key_Escape ? Integer(27)
+                  : e->text().isEmpty()      ? Integer(0)
+                                             : Integer(e->text().at(0).unicode());
+    if (key != 0)
+        Form_KeyPress(key);
+    if (key == 0)
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+} // namespace tk

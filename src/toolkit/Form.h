@@ -1,0 +1,92 @@
+#pragma once
+#include "Types.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+class QMenuBar;
+class QVBoxLayout;
+
+namespace tk {
+
+// A top-level window of the program: caption, icon, a client area whose size
+// is given in twips, placed in the centre of the screen. Subclasses react to
+// load, activate, resize, unload and key-press events.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const QString& caption, float clientWidth, float clientHeight, bool sizable);
+    ~Form() override;
+
+    QWidget* client() const { return client_; }
+    QMenuBar* menuBar();
+    QString caption() const { return windowTitle(); }
+
+    const QString& Tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    // Joins the program's open windows and runs Form_Load; once only.
+    void load();
+    bool isUnloaded() const { return unloaded_; }
+    // Shows the window modally; returns when it is hidden or unloaded.
+    void showModal();
+    // Leaves the open windows, closes and is deleted soon after.
+    void unload();
+
+    // Outer size, frame included, in twips.
+    float outerWidth() const;
+    float outerHeight() const;
+
+    // Controls by their layout name, "Label1" or "Guessed(0)".
+    void registerControl(const QString& name, QWidget* control) { controls_.insert(name, control); }
+    template <class T>
+    T* control(const QString& name) const { return dynamic_cast<T*>(controls_.value(name)); }
+
+signals:
+    void hidden();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_Unload() {}
+    // Set KeyAscii to 0 to swallow the key.
+    virtual void Form_KeyPress(Integer& KeyAscii) { Q_UNUSED(KeyAscii); }
+
+    void showEvent(QShowEvent*) override;
+    void hideEvent(QHideEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    void centre();
+
+    QWidget* client_;
+    QVBoxLayout* layout_;
+    QMenuBar* menuBar_ = nullptr;
+    QHash<QString, QWidget*> controls_;
+    QString tag_;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool placed_ = false;
+};
+
+// The program's open windows, shown or hidden, in the order they were loaded.
+QList<Form*> openForms();
+
+// A side window has one shared instance, loaded on first use and again after
+// it has been unloaded.
+template <class F>
+F& sharedForm()
+{
+    static QPointer<F> instance;
+    if (!instance || instance->isUnloaded()) {
+        instance = new F;
+        instance->load();
+    }
+    return *instance;
+}
+
+} // namespace tk

@@ -1,0 +1,23 @@
+#include "Label.h"
+
+namespace tk {
+
+Label::Label(QWidget* parent) : QLabel(parent), Placed(this)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+    setMargin(0);
+    setIndent(0);
+}
+
+void Label::setColours(Colour fore, Colour back)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, toQColor(fore));
+    pal.setColor(QPalette::Window, toQColor(back));
+    setPalette(pal);
+    setAutoFillBackground(!(back & 0x80000000u));
+}
+
+} // namespace tk

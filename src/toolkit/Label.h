@@ -1,0 +1,21 @@
+#pragma once
+#include "Colour.h"
+#include "Placed.h"
+
+#include <QLabel>
+
+namespace tk {
+
+// A label: a caption in the window's font or its own, left-aligned or
+// centred, on the window's background unless it has colours of its own.
+class Label : public QLabel, public Placed {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    void setColours(Colour fore, Colour back);
+};
+
+} // namespace tk

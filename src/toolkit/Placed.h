@@ -1,0 +1,47 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace tk {
+
+// Left, Top, Width and Height of a control, held in twips as the game sees
+// them, with its Tag text; the widget is kept at the nearest pixels. Shown
+// and hidden through QWidget's own setVisible/show/hide.
+class Placed {
+public:
+    explicit Placed(QWidget* self) : self_(self) {}
+    virtual ~Placed() = default;
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float v);
+    void setTop(float v);
+    void setWidth(float v);
+    void setHeight(float v);
+    void setBounds(float left, float top, float width, float height);
+
+    // The control's own flag, whether or not its window is showing.
+    bool Visible() const;
+
+    const QString& Tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    void bringToFront();
+    QWidget* widget() const { return self_; }
+
+protected:
+    // Called after every change of size, before the widget follows.
+    virtual void sizeChanged() {}
+
+private:
+    void place();
+
+    QWidget* self_;
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    QString tag_;
+};
+
+} // namespace tk

@@ -1,0 +1,40 @@
+#include "Random.h"
+
+#include <QTime>
+#include <bit>
+
+namespace tk {
+
+std::uint64_t Random::next()
+{
+    // splitmix64: small, fast, and every state is valid.
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+void Random::randomize(double seed)
+{
+    state_ ^= std::bit_cast<std::uint64_t>(seed);
+    next();
+}
+
+float Random::rnd()
+{
+    // 24 bits fill a float's mantissa exactly, so the result is below 1.
+    return float(next() >> 40) * (1.0f / 16777216.0f);
+}
+
+Random& randomSource()
+{
+    static Random source(std::uint64_t(QTime::currentTime().msecsSinceStartOfDay()) * 0x2545F4914F6CDD1Dull + 1);
+    return source;
+}
+
+double timer()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+} // namespace tk

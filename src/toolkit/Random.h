@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+namespace tk {
+
+// The game's random source: values in [0, 1). Seeding mixes the number into
+// the current state rather than restarting, so seeding twice with the same
+// clock reading still gives fresh values.
+class Random {
+public:
+    explicit Random(std::uint64_t state = 0x9E3779B97F4A7C15ull) : state_(state) {}
+    void randomize(double seed);
+    float rnd();
+
+private:
+    std::uint64_t next();
+    std::uint64_t state_;
+};
+
+// The program's one source.
+Random& randomSource();
+
+// Seconds since midnight, with the fraction.
+double timer();
+
+} // namespace tk

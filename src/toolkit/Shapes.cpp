@@ -1,0 +1,40 @@
+#include "Shapes.h"
+
+#include <QPainter>
+
+namespace tk {
+
+Line::Line(QWidget* parent, Colour colour) : QWidget(parent), Placed(this), colour_(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setEnds(float x1, float y1, float x2, float y2)
+{
+    const float left = std::min(x1, x2), top = std::min(y1, y2);
+    // One pixel across, however long.
+    const float w = x1 == x2 ? 15.0f : std::abs(x2 - x1);
+    const float h = y1 == y2 ? 15.0f : std::abs(y2 - y1);
+    setBounds(left, top, w, h);
+}
+
+void Line::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), toQColor(colour_));
+}
+
+Shape::Shape(QWidget* parent, Colour colour) : QWidget(parent), Placed(this), colour_(colour)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    if (QWidget::width() <= 0 || QWidget::height() <= 0)
+        return;
+    QPainter p(this);
+    p.setPen(toQColor(colour_));
+    p.drawRect(QWidget::rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace tk

@@ -1,0 +1,18 @@
+#pragma once
+#include "Types.h"
+
+#include <QString>
+
+namespace tk {
+
+// Numeric value of a text: leading blanks skipped, then an optional sign and
+// digits; anything else ends the number. "" and "abc" read 0.
+int val(const QString& text);
+
+// i with a blank where a minus sign would stand: " 7"; "-1" for -1.
+QString blankLed(int i);
+
+// Plain digits for what the player reads: "6", "16".
+QString digits(int i);
+
+} // namespace tk

@@ -1,0 +1,168 @@
+#include "FormBuilder.h"
+
+#include "controls/Frame.h"
+#include "toolkit/Browser.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Form.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/Shapes.h"
+#include "toolkit/TextBox.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace layout {
+
+namespace {
+
+Qt::Alignment alignmentOf(Align a)
+{
+    return a == Align::Centre ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* makeFrame(tk::Form& form, const Control& c)
+{
+    auto* frame = new Frame(form.client(), [&form] { return std::make_shared<QFont>(form.font()); });
+    // The panels were saved with the window's font and nothing else.
+    tk::PropertyBag bag;
+    bag.writeProperty("Font", QVariant::fromValue(std::make_shared<QFont>(form.font())), QVariant());
+    frame->readProperties(bag);
+    frame->setBounds(c.left, c.top, c.width, c.height);
+    return frame;
+}
+
+QWidget* makeLabel(tk::Form& form, const Control& c)
+{
+    auto* label = new tk::Label(form.client());
+    label->setCaption(QString::fromLatin1(c.caption));
+    label->setAlignment(alignmentOf(c.align));
+    if (c.fore || c.back)
+        label->setColours(c.fore.value_or(tk::ButtonText), c.back.value_or(tk::ButtonFace));
+    label->setBounds(c.left, c.top, c.width, c.height);
+    return label;
+}
+
+QWidget* makeButton(tk::Form& form, const Control& c)
+{
+    auto* button = new tk::CommandButton(form.client());
+    button->setCaption(QString::fromLatin1(c.caption));
+    if (c.graphical)
+        button->setGraphical(c.back.value_or(tk::ButtonFace));
+    button->setBounds(c.left, c.top, c.width, c.height);
+    return button;
+}
+
+QWidget* makeImage(tk::Form& form, const Control& c)
+{
+    auto* image = new tk::Image(form.client());
+    image->setBounds(c.left, c.top, c.width, c.height);
+    if (c.picture)
+        image->setPicture(tk::Picture(QString::fromLatin1(c.picture)));
+    image->setBounds(c.left, c.top, c.width, c.height);
+    return image;
+}
+
+QWidget* makeLine(tk::Form& form, const Control& c)
+{
+    auto* line = new tk::Line(form.client(), c.fore.value_or(tk::WindowText));
+    line->setEnds(c.left, c.top, c.width, c.height);
+    return line;
+}
+
+QWidget* makeTextBox(tk::Form& form, const Control& c)
+{
+    auto* box = new tk::TextBox(form.client());
+    box->setText(QString::fromLatin1(c.caption).remove(u'\r'), alignmentOf(c.align));
+    box->setBounds(c.left, c.top, c.width, c.height);
+    return box;
+}
+
+QWidget* makePictureBox(tk::Form& form, const Control& c)
+{
+    auto* box = new tk::PictureBox(form.client());
+    if (c.picture)
+        box->setPixmap(tk::Picture(QString::fromLatin1(c.picture)).pixmap());
+    box->setBounds(c.left, c.top, c.width, c.height);
+    return box;
+}
+
+QWidget* makeBrowser(tk::Form& form, const Control& c)
+{
+    auto* browser = new tk::Browser(form.client());
+    browser->setBounds(c.left, c.top, c.width, c.height);
+    return browser;
+}
+
+QWidget* make(tk::Form& form, const Control& c)
+{
+    switch (c.kind) {
+    case Kind::Frame: return makeFrame(form, c);
+    case Kind::Label: return makeLabel(form, c);
+    case Kind::Button: return makeButton(form, c);
+    case Kind::Image: return makeImage(form, c);
+    case Kind::Line: return makeLine(form, c);
+    case Kind::TextBox: return makeTextBox(form, c);
+    case Kind::PictureBox: return makePictureBox(form, c);
+    case Kind::Browser: return makeBrowser(form, c);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString controlName(const char* name, int index)
+{
+    const QString n = QString::fromLatin1(name);
+    return index < 0 ? n : QStringLiteral("%1(%2)").arg(n).arg(index);
+}
+
+Built build(tk::Form& form, const Window& window)
+{
+    form.setObjectName(QString::fromLatin1(window.name));
+    form.setWindowTitle(QString::fromLatin1(window.caption));
+    form.setWindowIcon(QIcon(QString::fromLatin1(window.icon)));
+    form.setFont(tk::makeFont(window.font));
+
+    for (const Control& c : window.controls) {
+        QWidget* w = make(form, c);
+        const QString name = controlName(c.name, c.index);
+        w->setObjectName(name);
+        if (c.font)
+            w->setFont(tk::makeFont(*c.font));
+        w->setVisible(c.visible);
+        form.registerControl(name, w);
+    }
+
+    QWidget* previous = nullptr;
+    for (const char* name : window.tabOrder) {
+        QWidget* w = form.control<QWidget>(QString::fromLatin1(name));
+        if (!w || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+
+    Built built;
+    QMenu* menu = nullptr;
+    for (const MenuItem& item : window.menu) {
+        const QString caption = QString::fromLatin1(item.caption);
+        QAction* action = nullptr;
+        if (item.level == 0) {
+            menu = form.menuBar()->addMenu(caption);
+            menu->setObjectName(QString::fromLatin1(item.name));
+            action = menu->menuAction();
+        } else if (menu) {
+            action = caption == u"-" ? menu->addSeparator() : menu->addAction(caption);
+        }
+        if (action) {
+            action->setObjectName(QString::fromLatin1(item.name));
+            built.menu.insert(QString::fromLatin1(item.name), action);
+        }
+    }
+    return built;
+}
+
+} // namespace layout

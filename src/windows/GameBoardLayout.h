@@ -1,0 +1,4 @@
+#pragma once
+#include "Layout.h"
+
+const layout::Window& gameBoardLayout();

@@ -1,0 +1,48 @@
+#pragma once
+#include "toolkit/Colour.h"
+#include "toolkit/Font.h"
+
+#include <optional>
+#include <span>
+
+// A window described as data: one row per control. The builder makes the
+// widgets from it when the window loads; nothing here holds logic.
+namespace layout {
+
+enum class Kind { Frame, Label, Button, Image, Line, TextBox, PictureBox, Browser };
+enum class Align { Left, Centre };
+
+struct Control {
+    Kind kind;
+    const char* name;
+    int index = -1;  // -1: not part of a control array
+    // A line gives its ends instead: left/top = (X1, Y1), width/height = (X2, Y2).
+    float left = 0, top = 0, width = 0, height = 0;
+    const char* caption = "";
+    std::optional<tk::FontSpec> font = {};  // the window's font when empty
+    std::optional<tk::Colour> fore = {}, back = {};
+    bool graphical = false;
+    const char* picture = nullptr;  // a resource path
+    bool visible = true;
+    Align align = Align::Left;
+};
+
+struct MenuItem {
+    int level;  // 0: on the menu bar, 1: an item of the last menu
+    const char* name;
+    const char* caption;  // "-" draws a separator
+};
+
+struct Window {
+    const char* name;
+    const char* caption;
+    float clientWidth, clientHeight;
+    tk::FontSpec font;
+    const char* icon;
+    bool sizable;
+    std::span<const Control> controls;
+    std::span<const MenuItem> menu;
+    std::span<const char* const> tabOrder;
+};
+
+} // namespace layout
