@@ -3,6 +3,7 @@
 // gesture is sent to the board's QWindow in window coordinates, so hit
 // testing, the implicit grab and the double-click sequence are Qt's.
 #include "board/GameBoard.h"
+#include "windows/Pictures.h"
 #include "toolkit/Tags.h"
 #include "toolkit/Twips.h"
 

@@ -17,6 +17,9 @@ void Label::setColours(Colour fore, Colour back)
     pal.setColor(QPalette::WindowText, toQColor(fore));
     pal.setColor(QPalette::Window, toQColor(back));
     setPalette(pal);
+    // Roles are otherwise inherited from the window's client area.
+    setForegroundRole(QPalette::WindowText);
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(!(back & 0x80000000u));
 }
 
