@@ -1,10 +1,18 @@
 #include "board/GameBoard.h"
+#include "toolkit/Startup.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    if (const QString why = tk::missingDisplay(argc, argv); !why.isEmpty()) {
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(why));
+        return 1;
+    }
+    tk::guardStartup();
     QApplication app(argc, argv);
+    tk::endStartupGuard();
     QApplication::setQuitOnLastWindowClosed(false);  // the board ends the program itself
     auto* board = new GameBoard;
     board->load();
