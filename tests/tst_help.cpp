@@ -85,6 +85,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("root") << "/" << "/quorvane.htm";
         QTest::newRow("folder") << "/opt/games" << "/opt/games/quorvane.htm";
+        QTest::newRow("folder with its separator") << "/opt/games/" << "/opt/games/quorvane.htm";
         QTest::newRow("nested, with blanks") << "/home/ana maría/my games" << "/home/ana maría/my games/quorvane.htm";
     }
     void pagePathHasOneSeparator()
@@ -174,6 +175,11 @@ private slots:
 
         scroll().setValue(scroll().maximum() / 2);
         help->hide();
+        help->show();
+        QCOMPARE(scroll().value(), 0);
+
+        scroll().setValue(scroll().maximum() / 2);
+        help->hide();
         help->setTag(helpPagePath(programFolder("other", "Second page")));
         help->show();
         QVERIFY(browser().toPlainText().startsWith("Second page"));
@@ -189,21 +195,21 @@ private slots:
         QVERIFY(help->isVisible());
     }
 
-    void browserFollowsTheWindowSize_data()
+    void browserFillsTheWindow_data()
     {
-        QTest::addColumn<QSize>("size");  // outer size in pixels; empty: as first shown
+        QTest::addColumn<QSize>("size");  // the window's own size in pixels; empty: as first shown
         QTest::addColumn<bool>("widthFollows");
         QTest::addColumn<bool>("heightFollows");
         QTest::newRow("as first shown") << QSize() << true << true;
         QTest::newRow("larger") << QSize(700, 600) << true << true;
-        QTest::newRow("narrow and tall") << QSize(200, 700) << true << true;
-        // 900 twips: the browser's top and the 480 below it.
-        QTest::newRow("just tall enough") << QSize(500, 60) << true << true;
-        QTest::newRow("too low: height kept") << QSize(500, 59) << true << false;
-        QTest::newRow("just wide enough") << QSize(8, 500) << true << true;
-        QTest::newRow("too narrow: width kept") << QSize(7, 500) << false << true;
+        QTest::newRow("narrow and tall") << QSize(120, 700) << true << true;
+        // The outer height, frame included, must reach the browser's top and the 480 below it.
+        QTest::newRow("just tall enough") << QSize(500, 35) << true << true;
+        QTest::newRow("too low: height kept") << QSize(500, 34) << true << false;
+        QTest::newRow("just wide enough") << QSize(2, 500) << true << true;
+        QTest::newRow("too narrow: width kept") << QSize(1, 500) << false << true;
     }
-    void browserFollowsTheWindowSize()
+    void browserFillsTheWindow()
     {
         QFETCH(QSize, size);
         QFETCH(bool, widthFollows);
@@ -211,16 +217,15 @@ private slots:
         open(programFolder("sizes", "Sizes"));
         const float width = browser().Width(), height = browser().Height();
         if (size.isValid()) {
-            const QSize frame = help->frameGeometry().size() - help->size();
-            help->resize(size - frame);
-            QTRY_COMPARE(help->frameGeometry().size(), size);
+            help->resize(size);
+            QTRY_COMPARE(help->size(), size);
         }
-        const QRect outer = help->frameGeometry();
-        const float W = tk::toTwips(outer.width()), H = tk::toTwips(outer.height());
-        QCOMPARE(browser().Width(), widthFollows ? W - 120 : width);
-        QCOMPARE(browser().Height(), heightFollows ? H - 480 - 420 : height);
+        // Flush with the right edge, 105 twips above the bottom, as the layout was drawn.
+        const float right = tk::toTwips(help->width()), bottom = tk::toTwips(help->height()) - 105;
         QCOMPARE(browser().Left(), 30.0f);
         QCOMPARE(browser().Top(), 420.0f);
+        QCOMPARE(browser().Width(), widthFollows ? right - 30 : width);
+        QCOMPARE(browser().Height(), heightFollows ? bottom - 420 : height);
         QCOMPARE(browser().size(), QSize(tk::toPixels(browser().Width()), tk::toPixels(browser().Height())));
     }
 };

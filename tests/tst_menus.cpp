@@ -142,6 +142,24 @@ private slots:
         QCOMPARE(location, QDir(QCoreApplication::applicationDirPath()).filePath("quorvane.htm"));
     }
 
+    void helpClosedThroughItsFrameComesBackAfresh()
+    {
+        QPointer<HelpForm> first, second;
+        soon([&] {
+            first = &tk::sharedForm<HelpForm>();
+            first->windowHandle()->close();
+        });
+        b().GiveHelp->trigger();
+        QVERIFY(!first || first->isUnloaded());
+        soon([&] {
+            second = &tk::sharedForm<HelpForm>();
+            second->Command3_Click();
+        });
+        b().GiveHelp->trigger();
+        QVERIFY(second && second != first);
+        QCOMPARE(second->Tag(), QDir(QCoreApplication::applicationDirPath()).filePath("quorvane.htm"));
+    }
+
     void exitAsksFirst_data()
     {
         QTest::addColumn<QString>("answer");

@@ -95,14 +95,24 @@ void Form::unload()
     deleteLater();
 }
 
+namespace {
+// The frame the layouts were drawn for: 45 twips of border on each side and
+// 330 from the window's top to its client area. Window managers draw frames
+// of their own and report them late or not at all (not before the first
+// show on X11), so sizes reckoned from them would leave the help browser
+// short of the window on one desktop and cut off on another.
+constexpr float DesignedBorder = 45;
+constexpr float DesignedCaption = 330;
+} // namespace
+
 float Form::outerWidth() const
 {
-    return toTwips(frameGeometry().width());
+    return toTwips(width()) + 2 * DesignedBorder;
 }
 
 float Form::outerHeight() const
 {
-    return toTwips(frameGeometry().height());
+    return toTwips(height()) + DesignedCaption + DesignedBorder;
 }
 
 void Form::centre()

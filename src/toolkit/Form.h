@@ -34,7 +34,8 @@ public:
     // Leaves the open windows, closes and is deleted soon after.
     void unload();
 
-    // Outer size, frame included, in twips.
+    // Outer size in twips, with the frame the layouts were designed for
+    // around the window's own area (menu bar included).
     float outerWidth() const;
     float outerHeight() const;
 
