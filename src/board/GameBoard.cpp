@@ -17,7 +17,7 @@ tk::ControlArray<T> arrayOf(const tk::Form& form, const char* name, int count)
 }
 } // namespace
 
-GameBoard::GameBoard() : tk::Form(QString(), gameBoardLayout().clientWidth, gameBoardLayout().clientHeight, false)
+GameBoard::GameBoard() : tk::Form(QString(), gameBoardLayout().clientWidth, gameBoardLayout().clientHeight, tk::Sizing::Scalable)
 {
     const layout::Built built = layout::build(*this, gameBoardLayout());
     Picture1 = arrayOf<tk::Image>(*this, "Picture1", 16);
@@ -40,6 +40,7 @@ GameBoard::GameBoard() : tk::Form(QString(), gameBoardLayout().clientWidth, game
     GiveHelp = built.menu.value("GiveHelp");
     GameExit = built.menu.value("GameExit");
     wireHandlers();
+    describeControls();
 }
 
 void GameBoard::wireHandlers()
@@ -74,6 +75,7 @@ void GameBoard::wireSlot(Integer k, tk::Image& slot)
     slot.onMouseMove = [this, k](const tk::Mouse& m) { Guessed_MouseMove(k, m.Button, m.Shift, m.X, m.Y); };
     slot.onMouseUp = [this, k](const tk::Mouse& m) { Guessed_MouseUp(k, m.Button, m.Shift, m.X, m.Y); };
     slot.onDblClick = [this, k] { Guessed_DblClick(k); };
+    describeSlot(k, slot);
 }
 
 int GameBoard::slotValue(Integer j) const

@@ -73,6 +73,8 @@ protected:
 private:
     void wireHandlers();
     void wireSlot(Integer k, tk::Image& slot);
+    void describeControls();
+    void describeSlot(Integer k, tk::Image& slot);
     // The slot of the current try under the drop point, or -1.
     Integer dropTarget(float DropX, float DropY) const;
     // Tag value of slot j, -1 for a slot that does not exist.

@@ -1,4 +1,5 @@
 #include "CommandButton.h"
+#include "Announce.h"
 #include "MouseArgs.h"
 
 #include <QMouseEvent>
@@ -15,6 +16,21 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placed(this
         if (onClick)
             onClick();
     });
+}
+
+void CommandButton::setCaption(const QString& caption)
+{
+    setText(caption);
+    refreshDescription();
+}
+
+void CommandButton::setToolTipText(const QString& text)
+{
+    setToolTip(text);
+    if (accessibleDescription() != text) {
+        setAccessibleDescription(text);
+        announce(this, QAccessible::DescriptionChanged);
+    }
 }
 
 void CommandButton::setGraphical(Colour background)
@@ -64,7 +80,7 @@ void CommandButton::mouseReleaseEvent(QMouseEvent* e)
         QPushButton::mouseReleaseEvent(e);
     e->accept();
     if (onMouseUp)
-        onMouseUp(pressArgs(e));
+        onMouseUp(pressArgs(this, e));
 }
 
 } // namespace tk

@@ -18,9 +18,10 @@ public:
     explicit CommandButton(QWidget* parent);
 
     QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     QString toolTipText() const { return toolTip(); }
-    void setToolTipText(const QString& text) { setToolTip(text); }
+    // Read out too, as the button's description.
+    void setToolTipText(const QString& text);
     void setGraphical(Colour background);
 
     std::function<void()> onClick;

@@ -23,4 +23,11 @@ QFont makeFont(const FontSpec& spec)
     return font;
 }
 
+QFont zoomed(const QFont& font, qreal scale)
+{
+    QFont f = font;
+    f.setPointSizeF(font.pointSizeF() * scale);
+    return f;
+}
+
 } // namespace tk

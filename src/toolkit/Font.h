@@ -17,4 +17,7 @@ inline constexpr FontSpec SansRegular{"MS Sans Serif", 8.25f, 400};
 // with metric-compatible faces at the same size and weight.
 QFont makeFont(const FontSpec& spec);
 
+// The same font drawn scale times as large.
+QFont zoomed(const QFont& font, qreal scale);
+
 } // namespace tk

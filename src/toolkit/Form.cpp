@@ -1,4 +1,6 @@
 #include "Form.h"
+#include "Font.h"
+#include "Placed.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -27,23 +29,73 @@ QList<Form*> openForms()
     return out;
 }
 
-Form::Form(const QString& caption, float clientWidth, float clientHeight, bool sizable)
-    : client_(new QWidget), layout_(new QVBoxLayout(this))
+Form::Form(const QString& caption, float clientWidth, float clientHeight, Sizing sizing)
+    : sizing_(sizing),
+      designed_(toPixels(clientWidth), toPixels(clientHeight)),
+      area_(new QWidget),
+      client_(new QWidget(area_)),
+      layout_(new QVBoxLayout(this))
 {
     setWindowTitle(caption);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    layout_->addWidget(client_);
-    client_->setAutoFillBackground(true);
-    client_->setBackgroundRole(QPalette::Button);
-    const QSize size(toPixels(clientWidth), toPixels(clientHeight));
-    if (sizable) {
-        client_->setMinimumSize(1, 1);
-        resize(size);
-    } else {
-        client_->setFixedSize(size);
-        layout_->setSizeConstraint(QLayout::SetFixedSize);
+    layout_->addWidget(area_);
+    for (QWidget* w : {area_, client_}) {
+        w->setAutoFillBackground(true);
+        w->setBackgroundRole(QPalette::Button);
     }
+    client_->resize(designed_);
+    area_->installEventFilter(this);
+    switch (sizing) {
+    case Sizing::Fixed:
+        area_->setFixedSize(designed_);
+        layout_->setSizeConstraint(QLayout::SetFixedSize);
+        break;
+    case Sizing::Sizable:
+        area_->setMinimumSize(1, 1);
+        resize(designed_);
+        break;
+    case Sizing::Scalable:
+        area_->setMinimumSize(designed_);
+        resize(designed_);
+        break;
+    }
+}
+
+void Form::setDesignFont(const QFont& font)
+{
+    designFont_ = font;
+    client_->setFont(zoomed(font, scale_));
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == area_ && event->type() == QEvent::Resize)
+        fitClient();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::fitClient()
+{
+    const QSize area = area_->size();
+    if (sizing_ == Sizing::Sizable) {
+        client_->setGeometry(QRect(QPoint(0, 0), area));
+        return;
+    }
+    if (sizing_ == Sizing::Fixed)
+        return;
+    const qreal s = std::max(1.0, std::min(qreal(area.width()) / designed_.width(),
+                                          qreal(area.height()) / designed_.height()));
+    const QSize size(qRound(designed_.width() * s), qRound(designed_.height() * s));
+    client_->setGeometry(QRect(QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size));
+    if (s == scale_)
+        return;
+    scale_ = s;
+    client_->setFont(zoomed(designFont_, s));
+    // Every control, the panels' outlines included, takes its place anew.
+    for (QWidget* w : client_->findChildren<QWidget*>())
+        if (auto* placed = dynamic_cast<Placed*>(w))
+            placed->rescale();
 }
 
 Form::~Form()

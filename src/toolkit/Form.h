@@ -10,16 +10,30 @@ class QVBoxLayout;
 
 namespace tk {
 
+// How a window meets a change of its size.
+enum class Sizing {
+    Fixed,     // the designed size only
+    Sizable,   // the client area follows the window; the code re-lays it
+    Scalable,  // the whole client area zooms, keeping its aspect, centred
+};
+
 // A top-level window of the program: caption, icon, a client area whose size
 // is given in twips, placed in the centre of the screen. Subclasses react to
 // load, activate, resize, unload and key-press events.
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(const QString& caption, float clientWidth, float clientHeight, bool sizable);
+    Form(const QString& caption, float clientWidth, float clientHeight, Sizing sizing);
     ~Form() override;
 
+    // The client area: the parent of every control.
     QWidget* client() const { return client_; }
+    // Logical pixels per designed pixel; above 1 only for a scalable window
+    // made larger than designed.
+    qreal scale() const { return scale_; }
+    // The window's font at the designed size; controls without their own inherit it.
+    void setDesignFont(const QFont& font);
+    const QFont& designFont() const { return designFont_; }
     QMenuBar* menuBar();
     QString caption() const { return windowTitle(); }
 
@@ -48,6 +62,8 @@ signals:
     void hidden();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}
@@ -63,7 +79,13 @@ protected:
 
 private:
     void centre();
+    void fitClient();
 
+    Sizing sizing_;
+    QSize designed_;
+    qreal scale_ = 1.0;
+    QFont designFont_;
+    QWidget* area_;
     QWidget* client_;
     QVBoxLayout* layout_;
     QMenuBar* menuBar_ = nullptr;

@@ -1,12 +1,28 @@
 #include "Image.h"
 #include "MouseArgs.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace tk {
 
-Image::Image(QWidget* parent) : QWidget(parent), Placed(this) {}
+namespace {
+// Screen readers present an image as a graphic with its name.
+QAccessibleInterface* imageInterface(const QString& className, QObject* object)
+{
+    if (className == u"tk::Image" && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+} // namespace
+
+Image::Image(QWidget* parent) : QWidget(parent), Placed(this)
+{
+    static const bool installed = (QAccessible::installFactory(imageInterface), true);
+    Q_UNUSED(installed);
+}
 
 void Image::setPicture(const Picture& picture)
 {
@@ -25,11 +41,27 @@ Image* Image::cloneHidden() const
     return copy;
 }
 
+void Image::showEvent(QShowEvent*)
+{
+    refreshDescription();
+}
+
+void Image::hideEvent(QHideEvent*)
+{
+    refreshDescription();
+}
+
 void Image::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
     QPainter p(this);
+    const qreal scale = scaleOf(this);
+    // Pixel art stays sharp at whole multiples of its pixels; only a zoom in
+    // between is smoothed, where sampling would make pixels of uneven size.
+    const qreal device = scale * devicePixelRatioF();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(device - std::round(device)) > 1e-3);
+    p.scale(scale, scale);
     p.drawPixmap(0, 0, picture_.pixmap());
 }
 
@@ -37,21 +69,21 @@ void Image::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     if (onMouseDown)
-        onMouseDown(pressArgs(e));
+        onMouseDown(pressArgs(this, e));
 }
 
 void Image::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     if (onMouseMove)
-        onMouseMove(moveArgs(e));
+        onMouseMove(moveArgs(this, e));
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e)
 {
     e->accept();
     if (onMouseUp)
-        onMouseUp(pressArgs(e));
+        onMouseUp(pressArgs(this, e));
 }
 
 void Image::mouseDoubleClickEvent(QMouseEvent* e)

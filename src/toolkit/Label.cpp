@@ -11,6 +11,12 @@ Label::Label(QWidget* parent) : QLabel(parent), Placed(this)
     setIndent(0);
 }
 
+void Label::setCaption(const QString& caption)
+{
+    setText(caption);
+    refreshDescription();
+}
+
 void Label::setColours(Colour fore, Colour back)
 {
     QPalette pal = palette();

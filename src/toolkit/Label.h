@@ -14,7 +14,7 @@ public:
     explicit Label(QWidget* parent);
 
     QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     void setColours(Colour fore, Colour back);
 };
 

@@ -1,7 +1,9 @@
 #include "MouseArgs.h"
+#include "Placed.h"
 #include "Twips.h"
 
 #include <QMouseEvent>
+#include <QWidget>
 
 namespace tk {
 
@@ -24,21 +26,22 @@ Integer shiftOf(Qt::KeyboardModifiers m)
     return v;
 }
 
-Mouse argsOf(const QMouseEvent* e, Integer button)
+Mouse argsOf(const QObject* receiver, const QMouseEvent* e, Integer button)
 {
     const QPointF p = e->position();
-    return {button, shiftOf(e->modifiers()), toTwips(p.x()), toTwips(p.y())};
+    const qreal scale = scaleOf(qobject_cast<const QWidget*>(receiver));
+    return {button, shiftOf(e->modifiers()), toTwips(p.x(), scale), toTwips(p.y(), scale)};
 }
 } // namespace
 
-Mouse pressArgs(const QMouseEvent* e)
+Mouse pressArgs(const QObject* receiver, const QMouseEvent* e)
 {
-    return argsOf(e, buttonsOf(e->button()));
+    return argsOf(receiver, e, buttonsOf(e->button()));
 }
 
-Mouse moveArgs(const QMouseEvent* e)
+Mouse moveArgs(const QObject* receiver, const QMouseEvent* e)
 {
-    return argsOf(e, buttonsOf(e->buttons()));
+    return argsOf(receiver, e, buttonsOf(e->buttons()));
 }
 
 } // namespace tk

@@ -1,9 +1,21 @@
 #include "Placed.h"
+#include "Announce.h"
+#include "Font.h"
+#include "Form.h"
 #include "Twips.h"
 
 #include <QWidget>
 
 namespace tk {
+
+qreal scaleOf(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (const auto* form = qobject_cast<const Form*>(w))
+            return form->scale();
+    return 1.0;
+}
+
 
 void Placed::setLeft(float v)
 {
@@ -41,6 +53,23 @@ void Placed::setBounds(float left, float top, float width, float height)
     place();
 }
 
+void Placed::setTag(const QString& tag)
+{
+    tag_ = tag;
+    refreshDescription();
+}
+
+void Placed::refreshDescription()
+{
+    if (!describe)
+        return;
+    const QString name = describe();
+    if (name == self_->accessibleName())
+        return;
+    self_->setAccessibleName(name);
+    announce(self_, QAccessible::NameChanged);
+}
+
 bool Placed::Visible() const
 {
     return !self_->isHidden();
@@ -51,9 +80,22 @@ void Placed::bringToFront()
     self_->raise();
 }
 
+void Placed::setDesignFont(const QFont& font)
+{
+    designFont_ = font;
+    self_->setFont(zoomed(font, scaleOf(self_)));
+}
+
+void Placed::rescale()
+{
+    if (designFont_)
+        self_->setFont(zoomed(*designFont_, scaleOf(self_)));
+    place();
+}
+
 void Placed::place()
 {
-    const QRect r = toPixelRect(left_, top_, width_, height_);
+    const QRect r = toPixelRect(left_, top_, width_, height_, scaleOf(self_));
     if (r != self_->geometry())
         self_->setGeometry(r);
 }

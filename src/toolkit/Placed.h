@@ -1,9 +1,17 @@
 #pragma once
+#include <QFont>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
 namespace tk {
+
+class Form;
+
+// The zoom of the window that holds w: 1 at its designed size.
+qreal scaleOf(const QWidget* w);
 
 // Left, Top, Width and Height of a control, held in twips as the game sees
 // them, with its Tag text; the widget is kept at the nearest pixels. Shown
@@ -27,10 +35,20 @@ public:
     bool Visible() const;
 
     const QString& Tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
+    void setTag(const QString& tag);
+
+    // What a screen reader says of the control; asked again whenever its Tag,
+    // caption or visibility changes, and the change is announced.
+    std::function<QString()> describe;
+    void refreshDescription();
 
     void bringToFront();
     QWidget* widget() const { return self_; }
+
+    // The font at the designed size; the widget shows it zoomed with its window.
+    void setDesignFont(const QFont& font);
+    // Follows a change of the window's zoom.
+    void rescale();
 
 protected:
     // Called after every change of size, before the widget follows.
@@ -42,6 +60,7 @@ private:
     QWidget* self_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     QString tag_;
+    std::optional<QFont> designFont_;
 };
 
 } // namespace tk

@@ -30,11 +30,17 @@ Shape::Shape(QWidget* parent, Colour colour) : QWidget(parent), Placed(this), co
 
 void Shape::paintEvent(QPaintEvent*)
 {
-    if (QWidget::width() <= 0 || QWidget::height() <= 0)
+    // One designed pixel wide, at any zoom.
+    const QRect r = QWidget::rect();
+    const int t = std::max(1, qRound(scaleOf(this)));
+    if (r.width() < t || r.height() < t)
         return;
     QPainter p(this);
-    p.setPen(toQColor(colour_));
-    p.drawRect(QWidget::rect().adjusted(0, 0, -1, -1));
+    const QColor c = toQColor(colour_);
+    p.fillRect(r.left(), r.top(), r.width(), t, c);
+    p.fillRect(r.left(), r.bottom() - t + 1, r.width(), t, c);
+    p.fillRect(r.left(), r.top(), t, r.height(), c);
+    p.fillRect(r.right() - t + 1, r.top(), t, r.height(), c);
 }
 
 } // namespace tk

@@ -35,7 +35,7 @@ void TextBox::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     if (onMouseDown)
-        onMouseDown(pressArgs(e));
+        onMouseDown(pressArgs(this, e));
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Placed(this) {}

@@ -5,7 +5,7 @@
 #include "toolkit/CommandButton.h"
 #include "toolkit/TextBox.h"
 
-AboutForm::AboutForm() : tk::Form(QString(), aboutFormLayout().clientWidth, aboutFormLayout().clientHeight, false)
+AboutForm::AboutForm() : tk::Form(QString(), aboutFormLayout().clientWidth, aboutFormLayout().clientHeight, tk::Sizing::Fixed)
 {
     layout::build(*this, aboutFormLayout());
     control<tk::CommandButton>("AboutOk")->onClick = [this] { unload(); };

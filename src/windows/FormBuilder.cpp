@@ -24,10 +24,10 @@ Qt::Alignment alignmentOf(Align a)
 
 QWidget* makeFrame(tk::Form& form, const Control& c)
 {
-    auto* frame = new Frame(form.client(), [&form] { return std::make_shared<QFont>(form.font()); });
+    auto* frame = new Frame(form.client(), [&form] { return std::make_shared<QFont>(form.designFont()); });
     // The panels were saved with the window's font and nothing else.
     tk::PropertyBag bag;
-    bag.writeProperty("Font", QVariant::fromValue(std::make_shared<QFont>(form.font())), QVariant());
+    bag.writeProperty("Font", QVariant::fromValue(std::make_shared<QFont>(form.designFont())), QVariant());
     frame->readProperties(bag);
     frame->setBounds(c.left, c.top, c.width, c.height);
     return frame;
@@ -123,14 +123,14 @@ Built build(tk::Form& form, const Window& window)
     form.setObjectName(QString::fromLatin1(window.name));
     form.setWindowTitle(QString::fromLatin1(window.caption));
     form.setWindowIcon(QIcon(QString::fromLatin1(window.icon)));
-    form.setFont(tk::makeFont(window.font));
+    form.setDesignFont(tk::makeFont(window.font));
 
     for (const Control& c : window.controls) {
         QWidget* w = make(form, c);
         const QString name = controlName(c.name, c.index);
         w->setObjectName(name);
         if (c.font)
-            w->setFont(tk::makeFont(*c.font));
+            dynamic_cast<tk::Placed&>(*w).setDesignFont(tk::makeFont(*c.font));
         w->setVisible(c.visible);
         form.registerControl(name, w);
     }

@@ -5,7 +5,7 @@
 #include "toolkit/Browser.h"
 #include "toolkit/CommandButton.h"
 
-HelpForm::HelpForm() : tk::Form(QString(), helpFormLayout().clientWidth, helpFormLayout().clientHeight, true)
+HelpForm::HelpForm() : tk::Form(QString(), helpFormLayout().clientWidth, helpFormLayout().clientHeight, tk::Sizing::Sizable)
 {
     layout::build(*this, helpFormLayout());
     WebBrowser1 = control<tk::Browser>("WebBrowser1");

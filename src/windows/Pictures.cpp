@@ -13,4 +13,13 @@ const char* peg(int i)
     return pegs[i];
 }
 
+QString colourName(int i)
+{
+    static constexpr const char* names[16] = {
+        "magenta", "blue", "cyan", "bright green", "yellow", "red", "purple", "navy",
+        "teal", "dark green", "olive", "maroon", "black", "grey", "silver", "white",
+    };
+    return i >= 0 && i < 16 ? QString::fromLatin1(names[i]) : QString();
+}
+
 } // namespace pictures
