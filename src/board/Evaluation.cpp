@@ -51,11 +51,9 @@ void GameBoard::GuessComplete_Click()
         const tk::Image& above = Guessed(Integer(k - P));
         slot.setPicture(Blank->picture());
         slot.setTag(QStringLiteral("-1"));
+        // Laid out before it is shown, so that it is drawn once, in place.
+        slot.setBounds(above.Left(), above.Top() + rowHeight, 360, 360);
         slot.show();
-        slot.setWidth(360);
-        slot.setHeight(360);
-        slot.setLeft(above.Left());
-        slot.setTop(above.Top() + rowHeight);
         slot.bringToFront();
     }
     GuessComplete->setTop(GuessComplete->Top() + rowHeight);

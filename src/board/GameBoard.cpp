@@ -96,8 +96,7 @@ void GameBoard::Form_Load()
     Maxpositions->setCaption(tk::digits(MaxPosition + 1));
     for (Integer i = 0; i < 16; ++i) {
         Picture1(i).setTag(tk::blankLed(i));
-        Picture1(i).setWidth(360);
-        Picture1(i).setHeight(360);
+        Picture1(i).setSize(360, 360);
         ColourOrder[std::size_t(i)] = i;
     }
     NewGame();

@@ -26,18 +26,14 @@ void GameBoard::NewGame()
 
     tk::Image& first = Guessed(0);
     first.setPicture(Blank->picture());
-    first.setWidth(360);
-    first.setHeight(360);
+    first.setSize(360, 360);
     GuessComplete->setTop(first.Top());
 
     for (Integer k = 1; k <= MaxPosition; ++k) {
         Guessed.load(k);
         tk::Image& slot = Guessed(k);
         slot.setPicture(Blank->picture());
-        slot.setLeft(Guessed(k - 1).Left() + 360);
-        slot.setTop(first.Top());
-        slot.setWidth(360);
-        slot.setHeight(360);
+        slot.setBounds(Guessed(k - 1).Left() + 360, first.Top(), 360, 360);
         slot.bringToFront();
     }
     for (Integer k = 0; k <= MaxPosition; ++k) {

@@ -8,8 +8,7 @@ void GameBoard::Picture1_MouseDown(Integer Index, Integer, Integer, float X, flo
     DragColor->setPicture(colour.picture());
     DragColor->show();
     DragColor->bringToFront();
-    DragColor->setLeft(colour.Left());
-    DragColor->setTop(colour.Top());
+    DragColor->setPosition(colour.Left(), colour.Top());
     DragOffsetX = roundHalfEven(X);
     DragOffsetY = roundHalfEven(Y);
 }
@@ -19,8 +18,7 @@ void GameBoard::Picture1_MouseMove(Integer Index, Integer Button, Integer, float
     if (Button != tk::LeftButton)
         return;
     const tk::Image& colour = Picture1(Index);
-    DragColor->setLeft(colour.Left() + X - DragOffsetX);
-    DragColor->setTop(colour.Top() + Y - DragOffsetY);
+    DragColor->setPosition(colour.Left() + X - DragOffsetX, colour.Top() + Y - DragOffsetY);
 }
 
 void GameBoard::Picture1_MouseUp(Integer Index, Integer Button, Integer, float, float)
@@ -42,8 +40,7 @@ void GameBoard::DragColor_MouseMove(Integer Button, Integer, float X, float Y)
 {
     if (Button != tk::LeftButton)
         return;
-    DragColor->setLeft(DragColor->Left() + X);
-    DragColor->setTop(DragColor->Top() + Y);
+    DragColor->setPosition(DragColor->Left() + X, DragColor->Top() + Y);
 }
 
 GameBoard::Integer GameBoard::dropTarget(float DropX, float DropY) const

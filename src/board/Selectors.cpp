@@ -38,15 +38,11 @@ void GameBoard::Maxpositions_MouseUp(Integer Button, Integer, float, float)
     for (Integer k = 1; k <= 7; ++k)
         Guessed.unload(k);
     MaxPosition = Integer(p - 1);
-    Guessed(0).setWidth(360);
-    Guessed(0).setHeight(360);
+    Guessed(0).setSize(360, 360);
     for (Integer k = 1; k <= MaxPosition; ++k) {
         Guessed.load(k);
         tk::Image& slot = Guessed(k);
-        slot.setLeft(Guessed(k - 1).Left() + 360);
-        slot.setTop(Guessed(0).Top());
-        slot.setWidth(360);
-        slot.setHeight(360);
+        slot.setBounds(Guessed(k - 1).Left() + 360, Guessed(0).Top(), 360, 360);
     }
     for (Integer k = 0; k <= MaxPosition; ++k) {
         Guessed(k).setTag(QStringLiteral("-1"));

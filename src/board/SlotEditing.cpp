@@ -11,8 +11,7 @@ void GameBoard::Guessed_MouseDown(Integer Index, Integer, Integer, float X, floa
     DragColor->setPicture(slot.picture());
     DragColor->show();
     DragColor->bringToFront();
-    DragColor->setLeft(slot.Left());
-    DragColor->setTop(slot.Top());
+    DragColor->setPosition(slot.Left(), slot.Top());
     DragOffsetX = roundHalfEven(X);
     DragOffsetY = roundHalfEven(Y);
     ColourClicked->setPicture(slot.picture());
@@ -25,8 +24,7 @@ void GameBoard::Guessed_MouseMove(Integer Index, Integer Button, Integer, float 
     if (!DragColor->Visible() || Button != tk::LeftButton)
         return;
     const tk::Image& slot = Guessed(Index);
-    DragColor->setLeft(slot.Left() + X - DragOffsetX);
-    DragColor->setTop(slot.Top() + Y - DragOffsetY);
+    DragColor->setPosition(slot.Left() + X - DragOffsetX, slot.Top() + Y - DragOffsetY);
 }
 
 void GameBoard::Guessed_MouseUp(Integer Index, Integer Button, Integer, float, float)

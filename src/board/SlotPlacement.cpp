@@ -20,8 +20,7 @@ void GameBoard::PlaceColour(Integer c, Integer s)
 
     tk::Image& slot = Guessed(s);
     slot.setPicture(Picture1(c).picture());
-    slot.setHeight(360);
-    slot.setWidth(360);
+    slot.setSize(360, 360);
     slot.setTag(Picture1(c).Tag());
 }
 
@@ -44,19 +43,16 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
     const QString tag = from.Tag();
     if (f != t && f >= RowFirst) {  // a move within the current try
         from.setPicture(Blank->picture());
-        from.setHeight(360);
-        from.setWidth(360);
+        from.setSize(360, 360);
         from.setTag(QStringLiteral("-1"));
     }
     tk::Image& to = Guessed(t);
     to.setPicture(DragColor->picture());
-    to.setHeight(360);
-    to.setWidth(360);
+    to.setSize(360, 360);
     to.setTag(tag);
     if (f < RowFirst) {  // a copy from an earlier try
         from.setPicture(ColourClicked->picture());
-        from.setHeight(360);
-        from.setWidth(360);
+        from.setSize(360, 360);
     }
 }
 

@@ -12,8 +12,12 @@ std::function<void(QObject*, QAccessible::Event)>& listener()
 
 void announce(QObject* w, QAccessible::Event change)
 {
-    QAccessibleEvent event(w, change);
-    QAccessible::updateAccessibility(&event);
+    // Without an assistive technology listening, Qt would still build an
+    // accessible interface for the object just to drop the event.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(w, change);
+        QAccessible::updateAccessibility(&event);
+    }
     if (listener())
         listener()(w, change);
 }

@@ -35,7 +35,12 @@ void CommandButton::setToolTipText(const QString& text)
 
 void CommandButton::setGraphical(Colour background)
 {
+    // Set once: a palette changed at every paint would be a new key for the
+    // style's pixmap cache each time, filling it with copies of the bevel.
     background_ = background;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Button, toQColor(background));
+    setPalette(pal);
     update();
 }
 
@@ -50,8 +55,7 @@ void CommandButton::paintEvent(QPaintEvent* e)
     QStylePainter p(this);
     QStyleOptionButton opt;
     initStyleOption(&opt);
-    const QColor fill = toQColor(*background_);
-    opt.palette.setColor(QPalette::Button, fill);
+    const QColor fill = palette().color(QPalette::Button);
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButtonBevel, opt);
     const int inset = isDown() ? 4 : 3;

@@ -1,4 +1,5 @@
 #include "Image.h"
+#include "Announce.h"
 #include "MouseArgs.h"
 
 #include <QAccessibleWidget>
@@ -9,14 +10,32 @@
 namespace tk {
 
 namespace {
-// Screen readers present an image as a graphic with its name.
+// Screen readers present an image as a graphic named by its describe.
+class ImageInterface : public QAccessibleWidget {
+public:
+    explicit ImageInterface(Image* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* image = static_cast<const Image*>(widget());
+        if (t == QAccessible::Name && image->describe)
+            return image->describe();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* imageInterface(const QString& className, QObject* object)
 {
     if (className == u"tk::Image" && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+        return new ImageInterface(static_cast<Image*>(object));
     return nullptr;
 }
 } // namespace
+
+void Image::refreshDescription()
+{
+    if (describe)
+        announce(this, QAccessible::NameChanged);
+}
 
 Image::Image(QWidget* parent) : QWidget(parent), Placed(this)
 {

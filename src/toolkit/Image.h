@@ -28,6 +28,10 @@ public:
     std::function<void(const Mouse&)> onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onDblClick;
 
+    // An image's name is asked of describe when a reader wants it, so that
+    // moving colours about costs nothing while nobody listens.
+    void refreshDescription() override;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;

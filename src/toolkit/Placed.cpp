@@ -43,6 +43,21 @@ void Placed::setHeight(float v)
     place();
 }
 
+void Placed::setPosition(float left, float top)
+{
+    left_ = left;
+    top_ = top;
+    place();
+}
+
+void Placed::setSize(float width, float height)
+{
+    width_ = width;
+    height_ = height;
+    sizeChanged();
+    place();
+}
+
 void Placed::setBounds(float left, float top, float width, float height)
 {
     left_ = left;

@@ -30,6 +30,9 @@ public:
     void setWidth(float v);
     void setHeight(float v);
     void setBounds(float left, float top, float width, float height);
+    // Left and Top, or Width and Height, at once: one change, one repaint.
+    void setPosition(float left, float top);
+    void setSize(float width, float height);
 
     // The control's own flag, whether or not its window is showing.
     bool Visible() const;
@@ -40,7 +43,7 @@ public:
     // What a screen reader says of the control; asked again whenever its Tag,
     // caption or visibility changes, and the change is announced.
     std::function<QString()> describe;
-    void refreshDescription();
+    virtual void refreshDescription();
 
     void bringToFront();
     QWidget* widget() const { return self_; }

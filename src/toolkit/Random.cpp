@@ -2,6 +2,7 @@
 
 #include <QTime>
 #include <bit>
+#include <ctime>
 
 namespace tk {
 
@@ -34,7 +35,13 @@ Random& randomSource()
 
 double timer()
 {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    // QTime::currentTime() looks at the time zone file again on every call,
+    // and a palette shuffle asks for the time 202 times.
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + double(now.tv_nsec / 1000000) / 1000.0;
 }
 
 } // namespace tk
