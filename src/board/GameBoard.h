@@ -75,8 +75,13 @@ private:
     void wireSlot(Integer k, tk::Image& slot);
     void describeControls();
     void describeSlot(Integer k, tk::Image& slot);
-    // The slot of the current try under the drop point, or -1.
+    // Ends a drag: hides the drag image and returns the slot of the current
+    // try under the drop point, or -1.
+    Integer dropDragImage();
     Integer dropTarget(float DropX, float DropY) const;
+    // The lowest empty slot of the current try, or -1.
+    Integer firstEmptySlot() const;
+    bool currentTryHolds(int colour) const;
     // Tag value of slot j, -1 for a slot that does not exist.
     int slotValue(Integer j) const;
 };

@@ -25,13 +25,7 @@ void GameBoard::Picture1_MouseUp(Integer Index, Integer Button, Integer, float, 
 {
     if (Button != tk::LeftButton)
         return;
-    // The drop point is where the last handled move left the drag image.
-    const float DropX = DragOffsetX + DragColor->Left();
-    const float DropY = DragOffsetY + DragColor->Top();
-    DragColor->hide();
-    DragOffsetX = 0;
-    DragOffsetY = 0;
-    const Integer k = dropTarget(DropX, DropY);
+    const Integer k = dropDragImage();
     if (k >= 0)
         PlaceColour(Index, k);
 }
@@ -41,6 +35,18 @@ void GameBoard::DragColor_MouseMove(Integer Button, Integer, float X, float Y)
     if (Button != tk::LeftButton)
         return;
     DragColor->setPosition(DragColor->Left() + X, DragColor->Top() + Y);
+}
+
+GameBoard::Integer GameBoard::dropDragImage()
+{
+    // The drop point is where the last handled move left the drag image,
+    // not where the button was released.
+    const float DropX = DragOffsetX + DragColor->Left();
+    const float DropY = DragOffsetY + DragColor->Top();
+    DragColor->hide();
+    DragOffsetX = 0;
+    DragOffsetY = 0;
+    return dropTarget(DropX, DropY);
 }
 
 GameBoard::Integer GameBoard::dropTarget(float DropX, float DropY) const

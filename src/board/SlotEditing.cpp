@@ -34,12 +34,7 @@ void GameBoard::Guessed_MouseUp(Integer Index, Integer Button, Integer, float, f
     tk::Image& slot = Guessed(Index);
     if (slot.Tag() == u"-1")
         return;
-    const float DropX = DragOffsetX + DragColor->Left();
-    const float DropY = DragOffsetY + DragColor->Top();
-    DragColor->hide();
-    DragOffsetX = 0;
-    DragOffsetY = 0;
-    const Integer j = dropTarget(DropX, DropY);
+    const Integer j = dropDragImage();
     if (j >= 0) {
         MoveSlotColour(Index, j);
         return;

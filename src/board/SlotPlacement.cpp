@@ -13,10 +13,8 @@ void GameBoard::PlaceColour(Integer c, Integer s)
     Label2->hide();
     GuessComplete->show();
 
-    const int v = tk::val(Picture1(c).Tag());
-    for (Integer j = RowFirst; j <= RowLast; ++j)
-        if (slotValue(j) == v)
-            return;
+    if (currentTryHolds(tk::val(Picture1(c).Tag())))
+        return;
 
     tk::Image& slot = Guessed(s);
     slot.setPicture(Picture1(c).picture());
@@ -56,32 +54,35 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
     }
 }
 
+GameBoard::Integer GameBoard::firstEmptySlot() const
+{
+    for (Integer j = RowFirst; j <= RowLast; ++j)
+        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
+            return j;
+    return -1;
+}
+
+bool GameBoard::currentTryHolds(int colour) const
+{
+    for (Integer j = RowFirst; j <= RowLast; ++j)
+        if (slotValue(j) == colour)
+            return true;
+    return false;
+}
+
 void GameBoard::Picture1_DblClick(Integer Index)
 {
-    Integer empty = -1;
-    for (Integer j = RowFirst; j <= RowLast && empty < 0; ++j)
-        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
-            empty = j;
-    if (empty < 0)
+    const Integer empty = firstEmptySlot();
+    if (empty < 0 || currentTryHolds(tk::val(Picture1(Index).Tag())))
         return;
-    const int v = tk::val(Picture1(Index).Tag());
-    for (Integer j = RowFirst; j <= RowLast; ++j)
-        if (slotValue(j) == v)
-            return;
     PlaceColour(Index, empty);
 }
 
 void GameBoard::Guessed_DblClick(Integer Index)
 {
-    Integer empty = -1;
-    for (Integer j = RowFirst; j <= RowLast && empty < 0; ++j)
-        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
-            empty = j;
-    if (empty < 0)
+    // An empty source reads -1, which the empty slot found matches: nothing.
+    const Integer empty = firstEmptySlot();
+    if (empty < 0 || currentTryHolds(slotValue(Index)))
         return;
-    const int v = slotValue(Index);
-    for (Integer j = RowFirst; j <= RowLast; ++j)
-        if (slotValue(j) == v)
-            return;
     MoveSlotColour(Index, empty);
 }
