@@ -2,36 +2,16 @@
 #include "BoardDriver.h"
 
 #include <QAction>
-#include <QTest>
-#include <set>
 
 class tst_Game : public QObject {
     Q_OBJECT
     std::unique_ptr<BoardDriver> d;
     GameBoard& b() { return d->b(); }
 
-    // A try that holds every colour of the code, none at its place.
-    std::vector<int> rotated(const std::vector<int>& code)
-    {
-        std::vector<int> out(code.begin() + 1, code.end());
-        out.push_back(code.front());
-        return out;
-    }
-    // Scores tries until one before the last remains.
     void playWrongTries(int count)
     {
-        for (int t = 0; t < count; ++t)
-            d->playTry(rotated(d->code()));
-    }
-    bool slotsAreExactlyTriesUpToCurrent()
-    {
-        const int P = b().MaxPosition + 1;
-        if (b().RowFirst != b().CurrentTry * P || b().RowLast != b().RowFirst + b().MaxPosition)
-            return false;
-        for (tk::Integer k = 0; k <= b().RowLast; ++k)
-            if (!b().Guessed.exists(k))
-                return false;
-        return b().Guessed.ubound() == b().RowLast;
+        while (count-- > 0)
+            d->playTry(d->turnedCode());
     }
 
 private slots:
@@ -40,192 +20,149 @@ private slots:
 
     void startUpSetsTheDefaultsAndAFreshGame()
     {
-        QCOMPARE(b().MaxColors->caption(), QStringLiteral("6"));
-        QCOMPARE(b().Maxpositions->caption(), QStringLiteral("4"));
+        QCOMPARE(b().MaxColors->caption() + b().Maxpositions->caption(), QStringLiteral("64"));
         for (tk::Integer i = 0; i < 16; ++i) {
             QCOMPARE(b().Picture1(i).Tag(), tk::blankLed(i));
-            QCOMPARE(b().Picture1(i).Width(), 360.0f);
-            QCOMPARE(b().Picture1(i).Height(), 360.0f);
+            QCOMPARE(QSizeF(b().Picture1(i).Width(), b().Picture1(i).Height()), QSizeF(360, 360));
         }
-        QCOMPARE(b().CurrentTry, 0);
-        QCOMPARE(b().RowLast, 3);
-        QCOMPARE(b().GameOver, 0);
-        QCOMPARE(b().FlagYes, 1);
-        QCOMPARE(b().SoundOn, 0);
-        QVERIFY(slotsAreExactlyTriesUpToCurrent());
-        QVERIFY(!b().GuessComplete->Visible());
-        QVERIFY(!b().CongText->Visible() && !b().FailText->Visible());
-        QCOMPARE(b().GuessComplete->Left(), 3480.0f);
-        QCOMPARE(b().GuessComplete->Top(), 1920.0f);
+        QCOMPARE(QList<int>({b().GameOver, b().FlagYes, b().SoundOn, b().MaxTry}), QList<int>({0, 1, 0, 9}));
+        QCOMPARE(d->fault(), QString());
+        QCOMPARE(d->currentTry(), std::vector<int>(4, -1));
+        QVERIFY(!b().GuessComplete->Visible() && !b().CongText->Visible() && !b().FailText->Visible());
+        QCOMPARE(QPointF(b().GuessComplete->Left(), b().GuessComplete->Top()), QPointF(3480, 1920));
     }
 
     void secretCodeIsDistinctColoursInPlayKeptHidden()
     {
-        for (int game = 0; game < 30; ++game) {
+        for (int game = 0; game < 30; ++game, b().NewGame()) {
             const std::vector<int> code = d->code();
             QCOMPARE(std::set<int>(code.begin(), code.end()).size(), code.size());
             std::set<int> inPlay;
             for (tk::Integer k = 0; k < 16; ++k) {
-                const int colour = b().ColourOrder[std::size_t(k)];
-                QCOMPARE(b().Picture1(tk::Integer(colour)).Left(), 1860.0f + 360.0f * k);
-                QCOMPARE(b().Picture1(tk::Integer(colour)).Visible(), k <= b().MaxColour);
+                const tk::Image& colour = b().Picture1(b().ColourOrder[std::size_t(k)]);
+                QCOMPARE(colour.Left(), 1860.0f + 360.0f * k);
+                QCOMPARE(colour.Visible(), k <= b().MaxColour);
                 if (k <= b().MaxColour)
-                    inPlay.insert(colour);
+                    inPlay.insert(b().ColourOrder[std::size_t(k)]);
             }
             for (int c : code)
                 QVERIFY(inPlay.count(c));
             for (tk::Integer p = 0; p < 8; ++p)
                 QVERIFY(!b().answer(p).Visible());
-            b().NewGame();
         }
     }
 
     void doubleClicksFillTheLowestEmptySlotOnceEach()
     {
-        const std::vector<int> wrong = d->wrongColours();
-        const std::vector<int> code = d->code();
-        d->dblClickColour(code[0]);
-        QVERIFY(!b().MaxColors->Visible() && !b().Label2->Visible());
+        d->fill(d->row("AAW"));  // the second A is refused
+        QVERIFY(!b().MaxColors->Visible() && !b().Label1->Visible() && !b().Label2->Visible());
         QVERIFY(b().GuessComplete->Visible());
-        d->dblClickColour(code[0]);  // already in the try: refused
-        d->dblClickColour(wrong[0]);
-        QCOMPARE(d->currentTry(), std::vector<int>({code[0], wrong[0], -1, -1}));
+        QCOMPARE(d->currentTry(), d->row("AW--"));
         QCOMPARE(b().Guessed(1).Width(), 360.0f);
-
-        // Empty slot 0 by moving its colour into slot 3; the next colour
-        // goes to slot 0, the lowest empty one.
+        // With slot 0 emptied by a move, the next colour goes there, the lowest empty one.
         d->drag(d->cellOf(b().Guessed(0)), d->cellOf(b().Guessed(3)));
-        QCOMPARE(d->currentTry(), std::vector<int>({-1, wrong[0], -1, code[0]}));
-        d->dblClickColour(wrong[1]);
-        QCOMPARE(d->currentTry(), std::vector<int>({wrong[1], wrong[0], -1, code[0]}));
+        QCOMPARE(d->currentTry(), d->row("-W-A"));
+        d->fill(d->row("X"));
+        QCOMPARE(d->currentTry(), d->row("XW-A"));
     }
 
-    void incompleteTryIsIgnored()
+    void triesAreScoredWhenCompleteAndTheNextRowLaidBelow()
     {
-        const std::vector<int> code = d->code();
-        for (int p = 0; p < 3; ++p)
-            d->dblClickColour(code[std::size_t(p)]);
+        d->fill(d->row("BAC"));
+        const QStringList incomplete = d->state();
         d->clickOk();
-        QVERIFY(!b().NoCorCol(0).Visible());
-        QVERIFY(b().GuessComplete->toolTipText().isEmpty());
-        QCOMPARE(b().CurrentTry, 0);
-        QCOMPARE(b().Guessed.ubound(), 3);
-    }
+        QCOMPARE(d->state(), incomplete);
 
-    void wrongTryIsScoredAndTheNextRowLaidBelow()
-    {
-        const std::vector<int> code = d->code();
-        const std::vector<int> wrong = d->wrongColours();
-        d->playTry({code[1], code[0], code[2], wrong[0]});
-        QCOMPARE(b().NoCorCol(0).caption(), QStringLiteral("3"));
-        QCOMPARE(b().NoCorpos(0).caption(), QStringLiteral("1"));
-        QVERIFY(b().NoCorCol(0).Visible() && b().NoCorpos(0).Visible());
+        d->playTry(d->row("W"));
+        QCOMPARE(b().NoCorCol(0).caption() + b().NoCorpos(0).caption(), QStringLiteral("31"));
         QCOMPARE(b().GuessComplete->toolTipText(),
                  QStringLiteral("in previous try  3 colors were correct, and only one was in correct position also"));
         QCOMPARE(b().CurrentTry, 1);
-        QVERIFY(slotsAreExactlyTriesUpToCurrent());
+        QCOMPARE(d->fault(), QString());
         for (tk::Integer k = 4; k <= 7; ++k) {
-            QCOMPARE(b().Guessed(k).Tag(), QStringLiteral("-1"));
-            QVERIFY(b().Guessed(k).picture().sameAs(b().Blank->picture()));
-            QVERIFY(b().Guessed(k).Visible());
-            QCOMPARE(b().Guessed(k).Top(), b().Guessed(k - 4).Top() + 360);
-            QCOMPARE(b().Guessed(k).Left(), b().Guessed(k - 4).Left());
+            const tk::Image& slot = b().Guessed(k);
+            QVERIFY(slot.Tag() == u"-1" && slot.Visible() && slot.picture().sameAs(b().Blank->picture()));
+            QCOMPARE(QPointF(slot.Left(), slot.Top()), QPointF(b().Guessed(k - 4).Left(), b().Guessed(k - 4).Top() + 360));
         }
-        QCOMPARE(b().GuessComplete->Top(), 1920.0f + 360);
-        QCOMPARE(b().GuessComplete->Left(), 3480.0f);
+        QCOMPARE(QPointF(b().GuessComplete->Left(), b().GuessComplete->Top()), QPointF(3480, 1920 + 360));
     }
 
-    void winOnTheFirstTryRevealsTheCodeAndCanBeScoredAgain()
+    void gameEnds_data()
     {
-        const std::vector<int> code = d->code();
-        d->playTry(code);
-        QCOMPARE(b().NoCorCol(0).caption(), QStringLiteral("4"));
-        QCOMPARE(b().NoCorpos(0).caption(), QStringLiteral("4"));
-        QVERIFY(b().CongText->Visible());
-        QVERIFY(!b().FailText->Visible());
-        QCOMPARE(b().GameOver, 1);
-        for (tk::Integer p = 0; p <= 3; ++p)
-            QVERIFY(b().answer(p).Visible());
-        QVERIFY(b().GuessComplete->Visible());
-        const QString sentence = QStringLiteral("all colors are correct, and 4 were in correct position also");
-        QCOMPARE(b().GuessComplete->toolTipText(), sentence);
+        QTest::addColumn<int>("wrongTries");
+        QTest::addColumn<QString>("last");  // the last try, or "give up"
+        QTest::addColumn<bool>("won");
+        QTest::addColumn<QString>("sentence");
+        const QString right = QStringLiteral("all colors are correct, and 4 were in correct position also");
+        QTest::newRow("right first try") << 0 << "ABCD" << true << right;
+        QTest::newRow("right tenth try") << 9 << "ABCD" << true << right;
+        QTest::newRow("wrong tenth try") << 9 << "BCDA" << false
+                                         << "all colors are correct, now rearrange these to find correct positions";
+        QTest::newRow("given up before placing") << 0 << "give up" << false << "";
+        QTest::newRow("given up after two tries") << 2 << "give up" << false << "";
+    }
+    void gameEnds()
+    {
+        QFETCH(int, wrongTries);
+        QFETCH(QString, last);
+        QFETCH(bool, won);
+        QFETCH(QString, sentence);
+        playWrongTries(wrongTries);
+        QCOMPARE(b().GameOver, b().FlagNo);
+        const bool gaveUp = last == u"give up";
+        if (gaveUp)
+            b().Giveup->trigger();
+        else
+            d->playTry(d->row(last));
 
-        d->clickOk();
-        QCOMPARE(b().NoCorpos(0).caption(), QStringLiteral("4"));
+        QCOMPARE(b().GameOver, b().FlagYes);
+        QCOMPARE(b().CongText->Visible(), won);
+        QCOMPARE(b().FailText->Visible(), !won);
+        QCOMPARE(b().GuessComplete->Visible(), won);
         QCOMPARE(b().GuessComplete->toolTipText(), sentence);
-        QCOMPARE(b().CurrentTry, 0);
-        QCOMPARE(b().Guessed.ubound(), 3);
+        QCOMPARE(b().CurrentTry, wrongTries);  // no row after the last
+        QCOMPARE(d->fault(), QString());
+        const tk::Label &colours = b().NoCorCol(b().CurrentTry), &positions = b().NoCorpos(b().CurrentTry);
+        QCOMPARE(colours.Visible(), !gaveUp);
+        if (!gaveUp)
+            QCOMPARE(colours.caption() + positions.caption(), QString(won ? "44" : "40"));
+        QCOMPARE(b().MaxColors->Visible(), gaveUp && wrongTries == 0);
+        for (tk::Integer p = 0; p < 8; ++p)
+            QCOMPARE(b().answer(p).Visible(), p < 4);
 
-        // Giving up after a win changes nothing.
+        // Nothing changes the finished game: giving up, scoring again, the selectors.
+        const QStringList over = d->state();
         b().Giveup->trigger();
-        QVERIFY(b().CongText->Visible() && !b().FailText->Visible());
-        QCOMPARE(b().GuessComplete->toolTipText(), sentence);
+        for (const tk::CommandButton* button : {b().GuessComplete, b().MaxColors, b().Maxpositions})
+            if (button->Visible())
+                d->clickButton(*button);
+        QCOMPARE(d->state(), over);
     }
 
-    void lossOnTheTenthTryCreatesNoEleventhRow()
+    void restartKeepsTheSizesAndClearsTheBoard_data()
     {
-        playWrongTries(9);
-        QCOMPARE(b().CurrentTry, 9);
-        QCOMPARE(b().GameOver, 0);
-        d->playTry(rotated(d->code()));
-        QCOMPARE(b().CurrentTry, 9);
-        QCOMPARE(b().Guessed.ubound(), 39);
-        QVERIFY(!b().GuessComplete->Visible());
-        QVERIFY(b().FailText->Visible() && !b().CongText->Visible());
-        QCOMPARE(b().GameOver, 1);
-        QCOMPARE(b().NoCorCol(9).caption(), QStringLiteral("4"));
-        QCOMPARE(b().GuessComplete->toolTipText(),
-                 QStringLiteral("all colors are correct, now rearrange these to find correct positions"));
-        for (tk::Integer p = 0; p <= 3; ++p)
-            QVERIFY(b().answer(p).Visible());
+        QTest::addColumn<bool>("win");
+        QTest::newRow("after a win") << true;
+        QTest::newRow("after a loss") << false;
     }
-
-    void aRightTenthTryWins()
-    {
-        playWrongTries(9);
-        d->playTry(d->code());
-        QVERIFY(b().CongText->Visible() && !b().FailText->Visible());
-        QVERIFY(b().GuessComplete->Visible());
-        QCOMPARE(b().NoCorpos(9).caption(), QStringLiteral("4"));
-    }
-
-    void givingUpBeforePlacingLeavesTheSelectorsInert()
-    {
-        b().Giveup->trigger();
-        QVERIFY(b().FailText->Visible());
-        QCOMPARE(b().GameOver, 1);
-        for (tk::Integer p = 0; p <= 3; ++p)
-            QVERIFY(b().answer(p).Visible());
-        QVERIFY(b().MaxColors->Visible() && b().Maxpositions->Visible());
-        const std::vector<int> code = d->code();
-        d->clickButton(*b().MaxColors);
-        d->clickButton(*b().Maxpositions);
-        QCOMPARE(b().MaxColors->caption(), QStringLiteral("6"));
-        QCOMPARE(b().Maxpositions->caption(), QStringLiteral("4"));
-        QCOMPARE(d->code(), code);
-        b().Giveup->trigger();  // a second time: nothing
-        QVERIFY(b().FailText->Visible() && !b().CongText->Visible());
-    }
-
     void restartKeepsTheSizesAndClearsTheBoard()
     {
+        QFETCH(bool, win);
         d->clickButton(*b().MaxColors);     // 7 colours
         d->clickButton(*b().Maxpositions);  // 5 positions
-        playWrongTries(10);
-        QVERIFY(b().FailText->Visible());
-        d->clickButton(*b().FailText);
-        QCOMPARE(b().MaxColour, 6);
-        QCOMPARE(b().MaxPosition, 4);
+        if (win)
+            d->playTry(d->code());
+        else
+            playWrongTries(10);
+        d->clickButton(win ? *b().CongText : *b().FailText);
+        QCOMPARE(QList<int>({b().MaxColour, b().MaxPosition, b().GameOver}), QList<int>({6, 4, 0}));
         QVERIFY(!b().FailText->Visible() && !b().CongText->Visible());
-        QVERIFY(!b().GuessComplete->Visible());  // hidden until the first colour
+        QCOMPARE(b().GuessComplete->Visible(), win);  // as the last game left it
         QVERIFY(b().GuessComplete->toolTipText().isEmpty());
-        for (tk::Integer t = 0; t < 10; ++t)
-            QVERIFY(!b().NoCorCol(t).Visible() && !b().NoCorpos(t).Visible());
-        QVERIFY(slotsAreExactlyTriesUpToCurrent());
+        QCOMPARE(d->fault(), QString());
         QCOMPARE(d->currentTry(), std::vector<int>(5, -1));
         QVERIFY(b().MaxColors->Visible() && b().Label1->Visible());
-        QCOMPARE(d->code().size(), std::size_t(5));
-        d->dblClickColour(d->code()[0]);
+        d->fill(d->row("A"));
         QVERIFY(b().GuessComplete->Visible());
     }
 
@@ -236,29 +173,24 @@ private slots:
         b().NewGame();
         playWrongTries(10);
         QCOMPARE(b().Guessed.ubound(), 69);
-        QCOMPARE(b().Guessed(63).Top(), 1920.0f + 9 * 360);
+        QCOMPARE(b().Guessed(69).Top(), 1920.0f + 9 * 360);
         b().NewGame();
-        QCOMPARE(b().Guessed.ubound(), 6);
         QCOMPARE(b().Guessed.count(), 7);
+        QCOMPARE(d->fault(), QString());
         for (tk::Integer k = 0; k <= 6; ++k) {
-            QCOMPARE(b().Guessed(k).Top(), 1920.0f);
-            QCOMPARE(b().Guessed(k).Left(), 1860.0f + 360 * k);
-            QCOMPARE(b().Guessed(k).Tag(), QStringLiteral("-1"));
-            QCOMPARE(b().Guessed(k).Width(), 360.0f);
+            const tk::Image& slot = b().Guessed(k);
+            QCOMPARE(QRectF(slot.Left(), slot.Top(), slot.Width(), slot.Height()), QRectF(1860 + 360 * k, 1920, 360, 360));
+            QCOMPARE(slot.Tag(), QStringLiteral("-1"));
         }
-        QCOMPARE(b().GuessComplete->Left(), 4560.0f);
-        QCOMPARE(b().GuessComplete->Top(), 1920.0f);
+        QCOMPARE(QPointF(b().GuessComplete->Left(), b().GuessComplete->Top()), QPointF(4560, 1920));
     }
 
     void screenshotsShowScoresAndTheRevealedCode()
     {
         const std::vector<int> code = d->code();
-        const std::vector<int> wrong = d->wrongColours();
-        d->playTry({wrong[0], wrong[1], code[2], code[0]});
-        d->playTry(rotated(code));
+        d->playTry(d->row("WXCA"));
+        d->playTry(d->turnedCode());
         QImage shot = b().client()->grab().toImage();
-        if (qEnvironmentVariableIsSet("QUORVANE_SHOTS"))
-            shot.save(qEnvironmentVariable("QUORVANE_SHOTS") + "/two-tries.png");
         // Score labels: white digits on black at (180, 1950) and (930, 2310).
         for (QPoint cell : {QPoint(12, 130), QPoint(62, 130), QPoint(12, 154), QPoint(62, 154)}) {
             const QRect box(cell, QSize(27, 18));
@@ -269,7 +201,6 @@ private slots:
             QVERIFY(white);
             QCOMPARE(shot.pixelColor(box.topLeft() + QPoint(1, 1)), QColor(Qt::black));
         }
-        QVERIFY(!b().answer(0).Visible());
         // The code stays out of sight until the game ends.
         QCOMPARE(shot.pixelColor(122 + 10, 404 + 10), b().client()->palette().color(QPalette::Button));
 
@@ -279,8 +210,6 @@ private slots:
             const QColor fill = QImage(pictures::peg(code[std::size_t(p)])).pixelColor(10, 10);
             QCOMPARE(shot.pixelColor(122 + 24 * p + 10, 404 + 10), fill);
         }
-        if (qEnvironmentVariableIsSet("QUORVANE_SHOTS"))
-            shot.save(qEnvironmentVariable("QUORVANE_SHOTS") + "/after-giveup.png");
     }
 };
 

@@ -2,11 +2,10 @@
 // releases on the board window.
 #include "BoardDriver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <algorithm>
-#include <set>
 
 namespace {
 const QString Junk = QStringLiteral("junk");
@@ -26,36 +25,12 @@ class tst_Selectors : public QObject {
     {
         while (colours() < wantColours)
             d->clickButton(*b().MaxColors, Qt::LeftButton);
-        while (positions() < wantPositions)
-            d->clickButton(*b().Maxpositions, Qt::LeftButton);
-        while (positions() > wantPositions)
-            d->clickButton(*b().Maxpositions, Qt::RightButton);
+        while (positions() != wantPositions)
+            d->clickButton(*b().Maxpositions, positions() < wantPositions ? Qt::LeftButton : Qt::RightButton);
         QCOMPARE(colours(), wantColours);
-        QCOMPARE(positions(), wantPositions);
     }
 
-    // Everything a release could change, as text, for before/after comparisons.
-    QStringList snapshot()
-    {
-        QStringList s{b().MaxColors->caption(), b().Maxpositions->caption()};
-        for (int i = 0; i < 16; ++i)
-            s << QStringLiteral("palette %1 at %2 %3").arg(i).arg(b().Picture1(i).Left()).arg(b().Picture1(i).Visible());
-        for (int p = 0; p <= 7; ++p)
-            s << QStringLiteral("answer %1 %2 %3").arg(p).arg(b().answer(p).Tag()).arg(b().answer(p).Visible());
-        for (int k = 0; k <= b().Guessed.ubound(); ++k)
-            if (const tk::Image* slot = b().Guessed.at(k))
-                s << QStringLiteral("slot %1 %2 at %3,%4").arg(k).arg(slot->Tag()).arg(slot->Left()).arg(slot->Top());
-        s << QStringLiteral("ok at %1 %2").arg(b().GuessComplete->Left()).arg(b().GuessComplete->Visible());
-        return s;
-    }
-
-    // Marks the code so that only a fresh drawing can clear the marks.
-    void markCode()
-    {
-        for (int p = 0; p <= 7; ++p)
-            b().answer(p).setTag(Junk);
-    }
-    // A fresh, hidden code of `size` distinct colours, all of them shown in the palette.
+    // A fresh, hidden code of `size` distinct colours in play; the pegs were marked before.
     void checkFreshCode(int size)
     {
         std::set<int> seen;
@@ -63,228 +38,143 @@ class tst_Selectors : public QObject {
             const tk::Image& peg = b().answer(p);
             QVERIFY2(peg.Tag() != Junk, qPrintable(QStringLiteral("peg %1 not drawn again").arg(p)));
             const int c = tk::val(peg.Tag());
-            QVERIFY(c >= 0 && c <= 15);
-            QVERIFY2(b().Picture1(c).Visible(), "code colour not in play");
-            QVERIFY(peg.picture().sameAs(b().Picture1(c).picture()));
-            QVERIFY(!peg.Visible());
+            QVERIFY(c >= 0 && c <= 15 && b().Picture1(c).Visible());
+            QVERIFY(peg.picture().sameAs(b().Picture1(c).picture()) && !peg.Visible());
             seen.insert(c);
         }
         QCOMPARE(int(seen.size()), size);
     }
-    // The palette shows exactly `n` colours, the first n of its order, laid out in a row.
+    // The palette shows the first n colours of its order, in a row from slot 0's Left.
     void checkPalette(int n)
     {
-        const float x0 = b().Guessed(0).Left();
         for (int k = 0; k < 16; ++k) {
             const tk::Image& colour = b().Picture1(b().ColourOrder[std::size_t(k)]);
-            QCOMPARE(colour.Left(), x0 + 360.0f * float(k));
+            QCOMPARE(colour.Left(), b().Guessed(0).Left() + 360.0f * float(k));
             QCOMPARE(colour.Visible(), k < n);
         }
         QCOMPARE(int(b().MaxColour), n - 1);
     }
-    // The first row holds `p` empty slots, 360 apart, with OK 540 right of the last.
+    // Row 0 is the only one: p empty slots 360 apart, with OK 540 right of the last.
     void checkRow(int p, float top)
     {
         QCOMPARE(b().Guessed.count(), p);
-        QCOMPARE(int(b().Guessed.ubound()), p - 1);
+        QCOMPARE(b().client()->findChildren<tk::Image*>(QRegularExpression("^Guessed")).size(), p);
+        QCOMPARE(int(b().MaxPosition), p - 1);
+        QCOMPARE(d->fault(), QString());
         for (int k = 0; k < p; ++k) {
             const tk::Image& slot = b().Guessed(k);
-            QCOMPARE(slot.Left(), b().Guessed(0).Left() + 360.0f * float(k));
-            QCOMPARE(slot.Top(), top);
-            QCOMPARE(slot.Width(), 360.0f);
-            QCOMPARE(slot.Height(), 360.0f);
-            QCOMPARE(slot.Tag(), QStringLiteral("-1"));
-            QVERIFY(slot.Visible());
-            QVERIFY(slot.picture().sameAs(b().Blank->picture()));
+            QCOMPARE(QRectF(slot.Left(), slot.Top(), slot.Width(), slot.Height()),
+                     QRectF(b().Guessed(0).Left() + 360.0f * float(k), top, 360, 360));
+            QVERIFY(slot.Tag() == u"-1" && slot.Visible() && slot.picture().sameAs(b().Blank->picture()));
         }
-        QCOMPARE(int(b().MaxPosition), p - 1);
-        QCOMPARE(int(b().RowFirst), 0);
-        QCOMPARE(int(b().RowLast), p - 1);
         QCOMPARE(b().GuessComplete->Left(), b().Guessed(p - 1).Left() + 540.0f);
-    }
-
-    static void addSteps()
-    {
-        QTest::addColumn<int>("colours");
-        QTest::addColumn<int>("positions");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<int>("expected");
     }
 
 private slots:
     void init() { d = std::make_unique<BoardDriver>(); }
     void cleanup() { d.reset(); }
 
-    void colourSelector_data()
+    void release_data()
     {
-        addSteps();
-        QTest::newRow("left raises") << 6 << 4 << Qt::LeftButton << 7;
-        QTest::newRow("right lowers") << 7 << 4 << Qt::RightButton << 6;
-        QTest::newRow("right stops at 6") << 6 << 4 << Qt::RightButton << 6;
-        QTest::newRow("left stops at 16") << 16 << 4 << Qt::LeftButton << 16;
-        QTest::newRow("middle keeps the number") << 9 << 4 << Qt::MiddleButton << 9;
-        QTest::newRow("right stops at the positions") << 7 << 7 << Qt::RightButton << 7;
-        QTest::newRow("right down to the positions") << 8 << 7 << Qt::RightButton << 7;
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<int>("positions");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char* name, const char* which, int c, int p, Qt::MouseButton button, int expected) {
+            QTest::addRow("%s: %s", which, name) << which << c << p << button << expected;
+        };
+        row("left raises", "colours", 6, 4, Qt::LeftButton, 7);
+        row("right lowers", "colours", 7, 4, Qt::RightButton, 6);
+        row("right stops at 6", "colours", 6, 4, Qt::RightButton, 6);
+        row("left stops at 16", "colours", 16, 4, Qt::LeftButton, 16);
+        row("middle keeps the number", "colours", 9, 4, Qt::MiddleButton, 9);
+        row("right stops at the positions", "colours", 7, 7, Qt::RightButton, 7);
+        row("right down to the positions", "colours", 8, 7, Qt::RightButton, 7);
+        row("left raises", "positions", 6, 4, Qt::LeftButton, 5);
+        row("right lowers", "positions", 6, 4, Qt::RightButton, 3);
+        row("right stops at 3", "positions", 6, 3, Qt::RightButton, 3);
+        row("left stops at 7", "positions", 9, 7, Qt::LeftButton, 7);
+        row("right from 7", "positions", 9, 7, Qt::RightButton, 6);
+        row("middle keeps the number", "positions", 6, 5, Qt::MiddleButton, 5);
+        row("left stops at the colours", "positions", 6, 6, Qt::LeftButton, 6);
+        row("left up to the colours", "positions", 7, 6, Qt::LeftButton, 7);
     }
-    void colourSelector()
+    void release()
     {
+        QFETCH(QString, which);
         QFETCH(int, colours);
         QFETCH(int, positions);
         QFETCH(Qt::MouseButton, button);
         QFETCH(int, expected);
         setUp(colours, positions);
-        const QStringList rowBefore = snapshot().filter(QRegularExpression("^(slot|ok)"));
-        // Scatter the palette and mark the code: only a re-lay and a redraw put them right.
-        for (int i = 0; i < 16; ++i)
-            b().Picture1(i).setLeft(-1000);
-        markCode();
+        const bool forColours = which == u"colours";
+        const auto order = b().ColourOrder;
+        const float top = b().Guessed(0).Top(), okTop = b().GuessComplete->Top();
+        // Spoil what the release must lay out again, and mark the code, which it must draw again.
+        if (forColours) {
+            for (int i = 0; i < 16; ++i)
+                b().Picture1(i).setLeft(-1000);
+        } else {
+            b().Guessed(0).setTag(Junk);
+            b().Guessed(0).setWidth(480);
+            b().GuessComplete->setLeft(0);
+        }
+        for (int p = 0; p <= 7; ++p)
+            b().answer(p).setTag(Junk);
 
-        d->clickButton(*b().MaxColors, button);
+        // Released away from it: the selector keeps the pointer from its press on.
+        d->press(button, d->middleOf(selector(which)));
+        d->move(d->at(4000, 4000));
+        d->release(button, d->at(4000, 4000));
 
-        QCOMPARE(b().MaxColors->caption(), tk::digits(expected));
-        checkPalette(expected);
-        checkFreshCode(positions);
-        QCOMPARE(snapshot().filter(QRegularExpression("^(slot|ok)")), rowBefore);
-        QCOMPARE(this->positions(), positions);
-    }
-
-    void positionSelector_data()
-    {
-        addSteps();
-        QTest::newRow("left raises") << 6 << 4 << Qt::LeftButton << 5;
-        QTest::newRow("right lowers") << 6 << 4 << Qt::RightButton << 3;
-        QTest::newRow("right stops at 3") << 6 << 3 << Qt::RightButton << 3;
-        QTest::newRow("left stops at 7") << 9 << 7 << Qt::LeftButton << 7;
-        QTest::newRow("right from 7") << 9 << 7 << Qt::RightButton << 6;
-        QTest::newRow("middle keeps the number") << 6 << 5 << Qt::MiddleButton << 5;
-        QTest::newRow("left stops at the colours") << 6 << 6 << Qt::LeftButton << 6;
-        QTest::newRow("left up to the colours") << 7 << 6 << Qt::LeftButton << 7;
-    }
-    void positionSelector()
-    {
-        QFETCH(int, colours);
-        QFETCH(int, positions);
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(int, expected);
-        setUp(colours, positions);
-        const QStringList paletteBefore = snapshot().filter("palette");
-        const auto orderBefore = b().ColourOrder;
-        const float top = b().Guessed(0).Top();
-        const float okTop = b().GuessComplete->Top();
-        // Spoil the row and mark the code: only a re-lay and a redraw put them right.
-        b().Guessed(0).setTag(Junk);
-        b().Guessed(0).setWidth(480);
-        b().GuessComplete->setLeft(0);
-        markCode();
-
-        d->clickButton(*b().Maxpositions, button);
-
-        QCOMPARE(b().Maxpositions->caption(), tk::digits(expected));
-        checkRow(expected, top);
-        checkFreshCode(expected);
+        const int c = forColours ? expected : colours, p = forColours ? positions : expected;
+        QCOMPARE(b().MaxColors->caption() + " " + b().Maxpositions->caption(), tk::digits(c) + " " + tk::digits(p));
+        checkPalette(c);
+        checkRow(p, top);
+        checkFreshCode(p);
         QCOMPARE(b().GuessComplete->Top(), okTop);
         QVERIFY(!b().GuessComplete->Visible());
-        QCOMPARE(snapshot().filter("palette"), paletteBefore);
-        QVERIFY(b().ColourOrder == orderBefore);
-        QCOMPARE(this->colours(), colours);
+        if (!forColours)
+            QVERIFY(b().ColourOrder == order);  // the palette stays as it was
     }
 
-    void shrinkingFromSevenToThree()
-    {
-        setUp(7, 7);
-        for (int i = 0; i < 4; ++i)
-            d->clickButton(*b().Maxpositions, Qt::RightButton);
-        QCOMPARE(positions(), 3);
-        checkRow(3, b().Guessed(0).Top());
-        // Nothing of the longer row is left on the board.
-        const auto slotImages = b().client()->findChildren<tk::Image*>(QRegularExpression("^Guessed"));
-        QCOMPARE(slotImages.size(), 3);
-    }
-
-    void relaidRowTakesColours()
-    {
-        setUp(8, 4);
-        d->clickButton(*b().Maxpositions, Qt::LeftButton);
-        d->clickButton(*b().Maxpositions, Qt::LeftButton);
-        QCOMPARE(positions(), 6);
-        // The new last slot takes a dragged colour; a double-click fills the first.
-        const int first = b().ColourOrder[0], second = b().ColourOrder[1];
-        d->drag(d->cellOf(b().Picture1(first)), d->cellOf(b().Guessed(5)));
-        d->dblClickColour(second);
-        QCOMPARE(d->currentTry(), std::vector<int>({second, -1, -1, -1, -1, first}));
-        QVERIFY(b().Maxpositions->isHidden());
-    }
-
-    void releaseAwayFromTheSelectorStillCounts_data()
+    void inertWhereItShouldBe_data()
     {
         QTest::addColumn<QString>("which");
-        QTest::newRow("colours") << "colours";
-        QTest::newRow("positions") << "positions";
+        QTest::addColumn<QString>("input");
+        for (const char* which : {"colours", "positions"})
+            for (const char* input : {"left", "right", "middle", "Space", "Return", "Enter"})
+                QTest::addRow("%s, %s", which, input) << which << input;
     }
-    void releaseAwayFromTheSelectorStillCounts()
+    void inertWhereItShouldBe()
     {
         QFETCH(QString, which);
+        QFETCH(QString, input);
         tk::CommandButton& s = selector(which);
-        const int before = tk::val(s.caption());
-        d->press(Qt::LeftButton, d->at(s.Left() + 200, s.Top() + 160));
-        d->move(d->at(4000, 4000));
-        d->release(Qt::LeftButton, d->at(4000, 4000));
-        QCOMPARE(tk::val(s.caption()), before + 1);
-    }
-
-    void inertAfterGivingUp_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<Qt::MouseButton>("button");
-        for (const char* which : {"colours", "positions"}) {
-            QTest::addRow("%s left", which) << which << Qt::LeftButton;
-            QTest::addRow("%s right", which) << which << Qt::RightButton;
-            QTest::addRow("%s middle", which) << which << Qt::MiddleButton;
+        const bool key = input[0].isUpper();
+        if (key) {  // a focused selector takes no key
+            b().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(b().windowHandle()));
+            s.setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), &s);
+        } else {  // after giving up, no button does anything
+            setUp(7, 5);
+            b().Giveup->trigger();
+            QVERIFY(s.isVisible());
         }
-    }
-    void inertAfterGivingUp()
-    {
-        QFETCH(QString, which);
-        QFETCH(Qt::MouseButton, button);
-        setUp(7, 5);
-        b().Giveup->trigger();
-        QVERIFY(selector(which).isVisible());
-        const QStringList before = snapshot();
-        const auto orderBefore = b().ColourOrder;
-        d->clickButton(selector(which), button);
-        QCOMPARE(snapshot(), before);
-        QVERIFY(b().ColourOrder == orderBefore);
-        QCOMPARE(int(b().MaxColour), 6);
-        QCOMPARE(int(b().MaxPosition), 4);
-    }
-
-    void keyboardDoesNothing_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<Qt::Key>("key");
-        for (const char* which : {"colours", "positions"}) {
-            QTest::addRow("%s space", which) << which << Qt::Key_Space;
-            QTest::addRow("%s return", which) << which << Qt::Key_Return;
-            QTest::addRow("%s enter", which) << which << Qt::Key_Enter;
-        }
-    }
-    void keyboardDoesNothing()
-    {
-        QFETCH(QString, which);
-        QFETCH(Qt::Key, key);
-        b().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(b().windowHandle()));
-        tk::CommandButton& s = selector(which);
-        s.setFocus(Qt::TabFocusReason);
-        QCOMPARE(QApplication::focusWidget(), &s);
         QSignalSpy pressed(&s, &QAbstractButton::pressed);
-        const QStringList before = snapshot();
-        const auto orderBefore = b().ColourOrder;
-        QTest::keyClick(d->window(), key);
-        if (key == Qt::Key_Space)
-            QCOMPARE(pressed.count(), 1);  // the key did reach the button
-        QCOMPARE(snapshot(), before);
-        QVERIFY(b().ColourOrder == orderBefore);
+        const QStringList before = d->state();
+        const auto order = b().ColourOrder;
+        if (key)
+            QTest::keyClick(d->window(),
+                            input == u"Space" ? Qt::Key_Space : input == u"Return" ? Qt::Key_Return : Qt::Key_Enter);
+        else
+            d->clickButton(s, input == u"left" ? Qt::LeftButton : input == u"right" ? Qt::RightButton : Qt::MiddleButton);
+        if (input == u"Space" || input == u"left")
+            QCOMPARE(pressed.count(), 1);  // the input did reach the button
+        QCOMPARE(d->state(), before);
+        QVERIFY(b().ColourOrder == order);
     }
 };
 
