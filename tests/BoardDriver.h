@@ -168,8 +168,7 @@ public:
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)
                 return QStringLiteral("colour %1 twice in the current try").arg(c);
-        if (g.CongText->Visible() && g.FailText->Visible())
-            return QStringLiteral("both outcome buttons shown");
+        // Both may show: a finished game's last try can still be edited and scored.
         if ((g.CongText->Visible() || g.FailText->Visible()) != (g.GameOver == g.FlagYes))
             return QStringLiteral("outcome shown %1, GameOver %2").arg(g.FailText->Visible()).arg(g.GameOver);
         if (!g.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0))

@@ -139,6 +139,15 @@ private slots:
         QCOMPARE(d->state(), over);
     }
 
+    void finishedGameCanStillBeCompletedAndScored()
+    {
+        // Placing a colour shows OK again, and OK does not ask whether the game is over.
+        b().Giveup->trigger();
+        d->playTry(d->code());
+        QVERIFY(b().FailText->Visible() && b().CongText->Visible());
+        QCOMPARE(b().NoCorCol(0).caption() + b().NoCorpos(0).caption(), QStringLiteral("44"));
+    }
+
     void restartKeepsTheSizesAndClearsTheBoard_data()
     {
         QTest::addColumn<bool>("win");
