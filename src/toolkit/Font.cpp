@@ -14,11 +14,11 @@ QString linuxFace(const char* face)
 }
 } // namespace
 
-QFont makeFont(const FontSpec& spec)
+QFont makeFont(const FontDesign& design)
 {
-    QFont font(linuxFace(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+    QFont font(linuxFace(design.face));
+    font.setPointSizeF(design.points);
+    font.setWeight(design.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

@@ -8,7 +8,7 @@ namespace {
 using K = layout::Kind;
 using layout::Align;
 
-constexpr tk::FontSpec Arial975Bold{"Arial", 9.75f, 700};
+constexpr tk::FontDesign Arial975Bold{"Arial", 9.75f, 700};
 constexpr tk::Colour White = tk::rgb(255, 255, 255);
 constexpr tk::Colour Black = tk::rgb(0, 0, 0);
 constexpr tk::Colour Green = tk::rgb(0, 255, 0);

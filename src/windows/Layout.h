@@ -19,7 +19,7 @@ struct Control {
     // A line gives its ends instead: left/top = (X1, Y1), width/height = (X2, Y2).
     float left = 0, top = 0, width = 0, height = 0;
     const char* caption = "";
-    std::optional<tk::FontSpec> font = {};  // the window's font when empty
+    std::optional<tk::FontDesign> font = {};  // the window's font when empty
     std::optional<tk::Colour> fore = {}, back = {};
     bool graphical = false;
     const char* picture = nullptr;  // a resource path
@@ -37,7 +37,7 @@ struct Window {
     const char* name;
     const char* caption;
     float clientWidth, clientHeight;
-    tk::FontSpec font;
+    tk::FontDesign font;
     const char* icon;
     bool sizable;
     std::span<const Control> controls;

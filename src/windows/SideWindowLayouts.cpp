@@ -6,7 +6,7 @@ namespace {
 using K = layout::Kind;
 using layout::Align;
 
-constexpr tk::FontSpec Arial825{"Arial", 8.25f, 400};
+constexpr tk::FontDesign Arial825{"Arial", 8.25f, 400};
 
 const layout::Control aboutControls[] = {
     {.kind = K::TextBox, .name = "AboutText", .left = 30, .top = 30, .width = 4755, .height = 1455,
