@@ -113,9 +113,9 @@ public:
         timed("press (" + what + ")", [&] { d.press(Qt::LeftButton, from); });
         for (int i = 1; i <= steps; ++i) {
             const QPoint p = from + (to - from) * i / steps;
-            const QRect before = d.board->DragColor->geometry();
+            const QRect before = d.ui().DragColor->geometry();
             timed("move (" + what + " drag)", [&] { d.move(p); });
-            const QRect after = d.board->DragColor->geometry();
+            const QRect after = d.ui().DragColor->geometry();
             if (recording) {
                 // What must be repainted at least: where the drag image was and is.
                 const QRegion needed = QRegion(before) + QRegion(after);
@@ -138,17 +138,20 @@ public:
     // One game of ten tries: the last wins when `win`, every other misses.
     void playGame(bool win, std::mt19937& rng)
     {
-        const int P = d.board->positions();
+        const int P = d.game().positions();
         std::vector<int> previous;
         for (int t = 0; t <= 9; ++t) {
             const std::vector<int> code = d.code();
-            std::vector<int> wrong = d.wrongColours();
+            std::vector<int> wrong;  // colours in play outside the code
+            for (int k = 0; k <= d.game().MaxColour; ++k)
+                if (std::find(code.begin(), code.end(), d.game().ColourOrder[size_t(k)]) == code.end())
+                    wrong.push_back(d.game().ColourOrder[size_t(k)]);
             std::vector<int> guess;
             if (win && t == 9) {
                 guess = code;
             } else {
                 // A permutation of the colours in play, with at least one outside the code.
-                std::vector<int> colours(d.board->ColourOrder.begin(), d.board->ColourOrder.begin() + d.board->MaxColour + 1);
+                std::vector<int> colours(d.game().ColourOrder.begin(), d.game().ColourOrder.begin() + d.game().MaxColour + 1);
                 std::shuffle(colours.begin(), colours.end(), rng);
                 std::shuffle(wrong.begin(), wrong.end(), rng);
                 guess = {wrong[0]};
@@ -157,7 +160,7 @@ public:
                         guess.push_back(c);
                 std::shuffle(guess.begin(), guess.end(), rng);
             }
-            const int row = d.board->RowFirst;
+            const int row = d.game().RowFirst;
 
             // Slot 0 copies the first colour of the try above, when there is one and it fits.
             int next = 0;
@@ -170,13 +173,13 @@ public:
             if (t > 0 && !(win && t == 9) && std::count(copied.begin(), copied.end(), previous[0]) == 1
                 && missesSomewhere(copied)) {
                 guess[0] = previous[0];
-                timed("dblclick (slot copy)", [&] { d.dblClickSlot(row - P); });
+                timed("dblclick (slot copy)", [&] { d.dblClick(d.cellOf(d.slot(row - P))); });
                 next = 1;
             }
             for (; next < P - 3; ++next)
                 timed("dblclick (palette)", [&] { d.dblClickColour(guess[size_t(next)]); });
-            auto cellOfColour = [&](int c) { return d.cellOf(d.board->Picture1(tk::Integer(c))); };
-            auto cellOfSlot = [&](int k) { return d.cellOf(d.board->Guessed(tk::Integer(k))); };
+            auto cellOfColour = [&](int c) { return d.cellOf(d.colour(c)); };
+            auto cellOfSlot = [&](int k) { return d.cellOf(d.slot(k)); };
             // The last three: two palette drags, the second into the last slot, then
             // a slot drag moves it one slot left and a third palette drag fills the last.
             drag("palette", cellOfColour(guess[size_t(P - 3)]), cellOfSlot(row + P - 3), 12);
@@ -185,16 +188,16 @@ public:
             drag("palette", cellOfColour(guess[size_t(P - 1)]), cellOfSlot(row + P - 1), 12);
             requireTry(guess, "before OK");
 
-            timed("OK click", [&] { d.clickOk(); });
+            timed("OK click", [&] { d.clickButton(*d.ui().GuessComplete); });
             previous = guess;
-            if (d.board->GameOver == d.board->FlagYes)
+            if (d.game().GameOver == d.game().FlagYes)
                 break;
         }
-        if (d.board->GameOver != d.board->FlagYes || d.board->CongText->isVisible() != win) {
+        if (d.game().GameOver != d.game().FlagYes || d.ui().CongText->isVisible() != win) {
             std::fprintf(stderr, "bench_handlers: the game did not end as scripted\n");
             std::exit(1);
         }
-        timed("new game", [&] { d.clickButton(win ? *d.board->CongText : *d.board->FailText); });
+        timed("new game", [&] { d.clickButton(win ? *d.ui().CongText : *d.ui().FailText); });
         requireTry(std::vector<int>(size_t(P), -1), "after new game");
     }
 
@@ -276,10 +279,10 @@ int main(int argc, char* argv[])
     bench.recording = true;
     // Up to 16 colours and 7 positions with the selectors, as the player does.
     for (int i = 0; i < 10; ++i)
-        bench.timed("selector click", [&] { d.clickButton(*d.board->MaxColors); });
+        bench.timed("selector click", [&] { d.clickButton(*d.ui().MaxColors); });
     for (int i = 0; i < 3; ++i)
-        bench.timed("selector click", [&] { d.clickButton(*d.board->Maxpositions); });
-    if (d.board->MaxColour != 15 || d.board->MaxPosition != 6) {
+        bench.timed("selector click", [&] { d.clickButton(*d.ui().Maxpositions); });
+    if (d.game().MaxColour != 15 || d.game().MaxPosition != 6) {
         std::fprintf(stderr, "bench_handlers: the selectors did not reach 16 colours and 7 positions\n");
         return 1;
     }

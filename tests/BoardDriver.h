@@ -1,13 +1,16 @@
 #pragma once
 // Drives a real, shown GameBoard through Qt's own event delivery: every
-// gesture is sent to the board's QWindow in window coordinates, so hit
-// testing, the implicit grab and the double-click sequence are Qt's.
+// gesture is sent to the board's QWindow in window coordinates at the
+// board's zoom, so hit testing, the implicit grab and the double-click
+// sequence are Qt's. The one way in to the board's state and controls.
 #include "board/GameBoard.h"
+#include "basics/Tags.h"
 #include "game/Scoring.h"
-#include "toolkit/Tags.h"
 #include "toolkit/Twips.h"
 #include "windows/Pictures.h"
 
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -24,79 +27,88 @@ public:
         board->show();
         if (!QTest::qWaitForWindowExposed(board.get()))
             qFatal("board window never exposed");
+        // A desktop makes a new window active; a compositor without a seat
+        // never does, and keys and shortcuts need an active window.
+        board->activateWindow();
+        if (!QTest::qWaitFor([this] { return board->isActiveWindow(); }, 100))
+            QApplication::setActiveWindow(board.get());
     }
 
     QObject scope;  // steps still waiting when the driver goes are dropped with it
     std::unique_ptr<GameBoard> board;
-    GameBoard& b() { return *board; }
-    QWindow* window() { return board->windowHandle(); }
+    BoardControls& ui() const { return *board; }
+    GameState& game() const { return *board; }
+    QWindow* window() const { return board->windowHandle(); }
 
-    // A point of the client area, in twips, as window pixels, and back.
+    // A point of the client area in twips, as window pixels at the board's zoom, and back.
     QPoint at(float x, float y) const
     {
-        return board->client()->mapTo(board.get(), QPoint(tk::toPixels(x), tk::toPixels(y)));
+        const qreal s = board->scale();
+        return board->client()->mapTo(board.get(), QPoint(tk::toPixels(x, s), tk::toPixels(y, s)));
     }
     QPointF twipsAt(QPoint p) const
     {
         p = board->client()->mapFrom(board.get(), p);
-        return {tk::toTwips(p.x()), tk::toTwips(p.y())};
+        return {tk::toTwips(p.x(), board->scale()), tk::toTwips(p.y(), board->scale())};
     }
-    // The middle of a 360-twip cell whose top-left corner is the control's.
+    // The middle of the 360-twip cell whose top-left corner is the control's.
     QPoint cellOf(const tk::Placed& c) const { return at(c.Left() + 180, c.Top() + 180); }
     QPoint middleOf(const tk::Placed& c) const { return at(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
+    tk::Image& colour(int c) const { return ui().Picture1(Integer(c)); }
+    tk::Image& slot(int k) const { return ui().Guessed(Integer(k)); }
 
-    void press(Qt::MouseButton b, QPoint p) { QTest::mousePress(window(), b, {}, p); }
-    void release(Qt::MouseButton b, QPoint p) { QTest::mouseRelease(window(), b, {}, p); }
-    void move(QPoint p) { QTest::mouseMove(window(), p); }
-    void click(Qt::MouseButton b, QPoint p) { QTest::mouseClick(window(), b, {}, p); }
-    void dblClick(QPoint p) { QTest::mouseDClick(window(), Qt::LeftButton, {}, p); }
-    // Left-button drag from one window point to another, through a middle point.
-    void drag(QPoint from, QPoint to)
+    void press(Qt::MouseButton b, QPoint p) const { QTest::mousePress(window(), b, {}, p); }
+    void release(Qt::MouseButton b, QPoint p) const { QTest::mouseRelease(window(), b, {}, p); }
+    void move(QPoint p) const { QTest::mouseMove(window(), p); }
+    void click(Qt::MouseButton b, QPoint p) const { QTest::mouseClick(window(), b, {}, p); }
+    void dblClick(QPoint p) const { QTest::mouseDClick(window(), Qt::LeftButton, {}, p); }
+    // A left-button drag from one window point to another, through a middle point.
+    void drag(QPoint from, QPoint to) const
     {
         press(Qt::LeftButton, from);
         move((from + to) / 2);
         move(to);
         release(Qt::LeftButton, to);
     }
+    void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
+    // An action a screen reader offers, "Press", "Increase"...: false when not offered.
+    static bool act(QWidget* w, const QString& action)
+    {
+        QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(w)->actionInterface();
+        if (!a || !a->actionNames().contains(action))
+            return false;
+        a->doAction(action);
+        return true;
+    }
+    static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(t);
+    }
 
     // Runs `step` once the event loop about to start (a modal window's) has taken over.
     template <class F>
     void soon(F step) { QTimer::singleShot(0, &scope, step); }
 
-    // The secret code, read back from the answer pegs' Tags.
     std::vector<int> code() const
     {
-        std::vector<int> out;
-        for (tk::Integer p = 0; p <= board->MaxPosition; ++p)
-            out.push_back(tk::val(board->answer(p).Tag()));
-        return out;
+        const auto c = board->code();
+        return {c.at.begin(), c.at.begin() + c.size};
     }
-    // The colours of try t, -1 for empty.
     std::vector<int> tryColours(int t) const
     {
-        std::vector<int> out;
-        for (int p = 0; p <= board->MaxPosition; ++p)
-            out.push_back(tk::val(board->Guessed(tk::Integer(t * board->positions() + p)).Tag()));
-        return out;
+        const auto c = board->slotColours(Integer(t * game().positions()));
+        return {c.at.begin(), c.at.begin() + c.size};
     }
-    std::vector<int> currentTry() const { return tryColours(board->CurrentTry); }
-    // Colours in play that are not in the code, in palette order.
-    std::vector<int> wrongColours() const
-    {
-        std::vector<int> out;
-        const std::vector<int> c = code();
-        for (tk::Integer k = 0; k <= board->MaxColour; ++k) {
-            const int colour = board->ColourOrder[std::size_t(k)];
-            if (std::find(c.begin(), c.end(), colour) == c.end())
-                out.push_back(colour);
-        }
-        return out;
-    }
-    // Colours written as letters: 'A', 'B'... the code's by position, 'W', 'X'...
-    // the colours in play outside the code, '-' empty.
+    std::vector<int> currentTry() const { return tryColours(game().CurrentTry); }
+    // Colours written as letters: 'A', 'B'... the code's by position, 'W',
+    // 'X'... the colours in play outside the code, in palette order; '-' empty.
     std::vector<int> row(const QString& letters) const
     {
-        const std::vector<int> c = code(), wrong = wrongColours();
+        const std::vector<int> c = code();
+        std::vector<int> wrong;
+        for (Integer k = 0; k <= game().MaxColour; ++k)
+            if (std::find(c.begin(), c.end(), game().ColourOrder[std::size_t(k)]) == c.end())
+                wrong.push_back(game().ColourOrder[std::size_t(k)]);
         std::vector<int> out;
         for (QChar ch : letters)
             out.push_back(ch == u'-' ? -1 : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
@@ -110,21 +122,20 @@ public:
         return c;
     }
 
-    void dblClickColour(int colour) { dblClick(cellOf(board->Picture1(tk::Integer(colour)))); }
-    void dblClickSlot(int k) { dblClick(cellOf(board->Guessed(tk::Integer(k)))); }
-    void fill(const std::vector<int>& colours)
+    void dblClickColour(int c) const { dblClick(cellOf(colour(c))); }
+    void fill(const std::vector<int>& colours) const
     {
         for (int c : colours)
-            dblClickColour(c);
+            if (c >= 0)
+                dblClickColour(c);
     }
     // Fills the empty slots of the current try by double-clicks, then scores it.
-    void playTry(const std::vector<int>& colours)
+    void playTry(const std::vector<int>& colours) const
     {
         fill(colours);
-        clickOk();
+        clickButton(*ui().GuessComplete);
     }
-    void clickOk() { clickButton(*board->GuessComplete); }
-    void clickButton(const tk::CommandButton& button, Qt::MouseButton b = Qt::LeftButton)
+    void clickButton(const tk::CommandButton& button, Qt::MouseButton b = Qt::LeftButton) const
     {
         click(b, middleOf(button));
     }
@@ -132,58 +143,73 @@ public:
     // Everything the player sees of the game and the next move depends on, as text.
     QStringList state() const
     {
-        const GameBoard& g = *board;
-        QStringList s{
-            QStringLiteral("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
-        for (const tk::CommandButton* c : {g.MaxColors, g.Maxpositions, g.GuessComplete, g.CongText, g.FailText})
+        const GameState& g = game();
+        const BoardControls& u = ui();
+        QStringList s{QStringLiteral("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
+        for (const tk::CommandButton* c : {u.MaxColors, u.Maxpositions, u.GuessComplete, u.CongText, u.FailText})
             s << QStringLiteral("%1 %2 %3 at %4,%5 %6").arg(c->objectName(), c->caption()).arg(c->Visible())
                      .arg(c->Left()).arg(c->Top()).arg(c->toolTipText());
-        for (tk::Integer i = 0; i < 16; ++i)
-            s << QStringLiteral("palette %1 at %2 %3").arg(i).arg(g.Picture1(i).Left()).arg(g.Picture1(i).Visible());
-        for (tk::Integer p = 0; p < 8; ++p)
-            s << QStringLiteral("answer %1 %2 %3").arg(p).arg(g.answer(p).Tag()).arg(g.answer(p).Visible());
-        for (tk::Integer t = 0; t < 10; ++t)
-            s << QStringLiteral("score %1: %2 %3 %4").arg(t).arg(g.NoCorCol(t).caption(), g.NoCorpos(t).caption())
-                     .arg(g.NoCorCol(t).Visible());
-        for (tk::Integer k = 0; k <= g.Guessed.ubound(); ++k)
-            if (const tk::Image* slot = g.Guessed.at(k))
-                s << QStringLiteral("slot %1 %2 at %3,%4 %5").arg(k).arg(slot->Tag()).arg(slot->Left()).arg(slot->Top())
-                         .arg(slot->Width());
+        for (Integer i = 0; i < 16; ++i)
+            s << QStringLiteral("palette %1 at %2 %3").arg(i).arg(u.Picture1(i).Left()).arg(u.Picture1(i).Visible());
+        for (Integer p = 0; p < 8; ++p)
+            s << QStringLiteral("answer %1 %2 %3").arg(p).arg(u.answer(p).Tag()).arg(u.answer(p).Visible());
+        for (Integer t = 0; t < 10; ++t)
+            s << QStringLiteral("score %1: %2 %3 %4").arg(t).arg(u.NoCorCol(t).caption(), u.NoCorpos(t).caption())
+                     .arg(u.NoCorCol(t).Visible());
+        for (Integer k = 0; k <= u.Guessed.ubound(); ++k)
+            s << QStringLiteral("slot %1 %2 at %3,%4 %5").arg(k).arg(slot(k).Tag()).arg(slot(k).Left()).arg(slot(k).Top())
+                     .arg(slot(k).Width());
         return s;
     }
 
     // What must hold after any event in any game; empty when it all does.
     QString fault() const
     {
-        const GameBoard& g = *board;
+        const GameState& g = game();
+        const BoardControls& u = ui();
         if (g.CurrentTry < 0 || g.CurrentTry > g.MaxTry || g.RowFirst != g.CurrentTry * g.positions()
             || g.RowLast != g.RowFirst + g.MaxPosition)
             return QStringLiteral("rows %1..%2 on try %3").arg(g.RowFirst).arg(g.RowLast).arg(g.CurrentTry);
-        for (tk::Integer k = 0; k <= g.RowLast; ++k)
-            if (!g.Guessed.exists(k))
-                return QStringLiteral("slot %1 missing").arg(k);
-        if (g.Guessed.ubound() != g.RowLast)
-            return QStringLiteral("stray slot %1").arg(g.Guessed.ubound());
+        if (u.Guessed.ubound() != g.RowLast || u.Guessed.count() != g.RowLast + 1)
+            return QStringLiteral("slots 0..%1, %2 of them").arg(u.Guessed.ubound()).arg(u.Guessed.count());
+        // Rows 360 twips apart whatever size a slot was left at, edge to edge, OK beside the last.
+        for (Integer k = 0; k <= g.RowLast; ++k) {
+            const QPointF want(u.Guessed(0).Left() + 360 * (k % g.positions()), u.Guessed(0).Top() + 360 * (k / g.positions()));
+            if (QPointF(slot(k).Left(), slot(k).Top()) != want || !slot(k).Visible())
+                return QStringLiteral("slot %1 at %2,%3").arg(k).arg(slot(k).Left()).arg(slot(k).Top());
+        }
+        if (u.GuessComplete->Top() != slot(g.RowFirst).Top())
+            return QStringLiteral("OK at %1 beside a row at %2").arg(u.GuessComplete->Top()).arg(slot(g.RowFirst).Top());
         std::set<int> seen;
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)
                 return QStringLiteral("colour %1 twice in the current try").arg(c);
-        // Both may show: a finished game's last try can still be edited and scored.
-        if ((g.CongText->Visible() || g.FailText->Visible()) != (g.GameOver == g.FlagYes))
-            return QStringLiteral("outcome shown %1, GameOver %2").arg(g.FailText->Visible()).arg(g.GameOver);
-        if (!g.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0))
+        if (u.CongText->Visible() && u.FailText->Visible())
+            return QStringLiteral("both outcome buttons shown");
+        if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))
+            return QStringLiteral("outcome shown %1, GameOver %2").arg(u.FailText->Visible()).arg(g.GameOver);
+        if (!u.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0))
             return QStringLiteral("grab point kept with no drag image");
         // A finished try keeps its score; the try current at the end may be edited after it.
-        for (tk::Integer t = 0; t < 10; ++t) {
-            const bool shown = g.NoCorCol(t).Visible(), finished = t < g.CurrentTry;
+        for (Integer t = 0; t < 10; ++t) {
+            const bool shown = u.NoCorCol(t).Visible(), finished = t < g.CurrentTry;
             const bool may = finished || (t == g.CurrentTry && g.GameOver == g.FlagYes);
-            if (shown != g.NoCorpos(t).Visible() || (finished && !shown) || (shown && !may))
+            if (shown != u.NoCorpos(t).Visible() || (finished && !shown) || (shown && !may))
                 return QStringLiteral("score of try %1 shown: %2").arg(t).arg(shown);
             if (!finished)
                 continue;
-            const Score s = scoreTry(tryColours(t), code());
-            if (g.NoCorCol(t).caption() + g.NoCorpos(t).caption() != tk::digits(s.colours) + tk::digits(s.positions))
+            const game::Score s = game::scoreTry(tryColours(t), code());
+            if (u.NoCorCol(t).caption() + u.NoCorpos(t).caption() != tags::digits(s.colours) + tags::digits(s.positions))
                 return QStringLiteral("score of try %1 does not match its slots").arg(t);
+        }
+        // A screen reader is told of each slot what it holds.
+        for (Integer k = 0; k <= g.RowLast; ++k) {
+            const int c = tags::val(slot(k).Tag());
+            const QString name = QStringLiteral("try %1 of 10, position %2: %3")
+                                     .arg(k / g.positions() + 1).arg(k % g.positions() + 1)
+                                     .arg(c < 0 ? QStringLiteral("empty") : spoken(&colour(c)));
+            if (spoken(&slot(k)) != name)
+                return QStringLiteral("slot %1 named %2").arg(k).arg(spoken(&slot(k)));
         }
         return {};
     }

@@ -1,68 +1,66 @@
-// The windows as designed, before any game code runs.
+// The windows as designed, before any game code runs, and the panel.
 #include "board/GameBoard.h"
 #include "controls/Frame.h"
+#include "toolkit/CommandButton.h"
 #include "toolkit/Label.h"
 #include "toolkit/Shapes.h"
 #include "toolkit/Twips.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 
 class tst_Layout : public QObject {
     Q_OBJECT
     std::unique_ptr<GameBoard> board;  // built from its layout, never loaded
 
-    Frame* frame(const char* name) { return board->control<Frame>(name); }
-    static bool inside(const tk::Placed& c, const tk::Placed& box, float width, float height)
-    {
-        return c.Left() >= box.Left() && c.Top() >= box.Top() && c.Left() + width <= box.Left() + box.Width()
-               && c.Top() + height <= box.Top() + box.Height();
-    }
+    template <class T = tk::Placed>
+    T& c(const QString& name) { return *dynamic_cast<T*>(board->control<QWidget>(name)); }
+    QRectF box(const QString& name) { const tk::Placed& p = c(name); return {p.Left(), p.Top(), p.Width(), p.Height()}; }
 
 private slots:
     void init() { board = std::make_unique<GameBoard>(); }
     void cleanup() { board.reset(); }
 
-    void windowOpensAtTheDesignedSize()
+    void boardWindowAndMenuAsDesigned()
     {
         board->show();
         QVERIFY(QTest::qWaitForWindowExposed(board.get()));
         QCOMPARE(board->windowTitle(), QStringLiteral("Quorvane v1.0"));
         QCOMPARE(board->client()->size(), QSize(525, 442));
         QVERIFY(!board->windowIcon().isNull());
-    }
-
-    void menuHoldsTheGameCommandsInOrder()
-    {
-        const QList<QMenu*> menus = board->menuBar()->findChildren<QMenu*>();
+        const QList<QAction*> menus = board->menuBar()->actions();
         QCOMPARE(menus.size(), 1);
-        QStringList items{menus[0]->title()};
-        for (QAction* a : menus[0]->actions())
-            items << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(items, QStringList({"Game", "Giveup", "About", "Help", "-", "Exit"}));
+        QStringList items{menus[0]->text()};
+        for (QAction* a : menus[0]->menu()->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text() + a->shortcut().toString());
+        QCOMPARE(items, QStringList({"&Game", "Giveup", "About", "HelpF1", "-", "Exit"}));
     }
 
     void controlsLieInsideTheirPanels()
     {
-        for (tk::Integer i = 0; i < 16; ++i)
-            QVERIFY2(inside(board->Picture1(i), *frame("Frame1"), 480, 480), qPrintable(QString::number(i)));
-        QVERIFY(inside(board->Guessed(0), *frame("Frame2"), 360, 360));
-        for (tk::Integer i = 0; i < 8; ++i)
-            QVERIFY(inside(board->answer(i), *frame("Frame3"), 360, 360));
-        for (int i = 0; i <= 10; ++i) {
-            const auto* line = board->control<tk::Line>(QStringLiteral("Line2(%1)").arg(i));
-            QVERIFY(inside(*line, *frame("Frame4"), line->Width(), line->Height()));
-        }
-        for (tk::Integer i = 0; i < 10; ++i) {
-            QVERIFY(inside(board->NoCorCol(i), *frame("Frame4"), 405, 270));
-            QVERIFY(inside(board->NoCorpos(i), *frame("Frame4"), 405, 270));
-        }
+        const auto inside = [this](const QString& name, const QString& frame, float w, float h) {
+            const QRectF r = box(name);
+            return box(frame).contains(QRectF(r.topLeft(), QSizeF(w, h)));
+        };
+        for (int i = 0; i < 16; ++i)
+            QVERIFY2(inside(QStringLiteral("Picture1(%1)").arg(i), "Frame1", 480, 480), qPrintable(QString::number(i)));
+        QVERIFY(inside("Guessed(0)", "Frame2", 360, 360));
+        for (int i = 0; i < 8; ++i)
+            QVERIFY(inside(QStringLiteral("answer(%1)").arg(i), "Frame3", 360, 360));
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(inside(QStringLiteral("NoCorpos(%1)").arg(i), "Frame4", 405, 270));
+        QVERIFY(inside("Line2(8)", "Frame4", 1320, 15));
         // Both outcome buttons share one rectangle below the scores.
-        const tk::CommandButton &c = *board->CongText, &f = *board->FailText;
-        QCOMPARE(QRectF(c.Left(), c.Top(), c.Width(), c.Height()), QRectF(f.Left(), f.Top(), f.Width(), f.Height()));
-        QVERIFY(c.Top() >= frame("Frame4")->Top() + frame("Frame4")->Height());
-        QCOMPARE(c.caption(), QStringLiteral("  WELL DONE    click here for another go"));
+        QCOMPARE(box("CongText"), box("FailText"));
+        QCOMPARE(box("CongText").top(), 5730.0);
+        QCOMPARE(c<tk::CommandButton>("CongText").caption(), QStringLiteral("  WELL DONE    click here for another go"));
+        QCOMPARE(c<tk::CommandButton>("MaxColors").caption() + c<tk::CommandButton>("Maxpositions").caption(),
+                 QStringLiteral("167"));
+        for (const char* hidden : {"GuessComplete", "DragColor", "Blank", "ColourClicked", "Picture1(0)", "NoCorCol(9)"})
+            QVERIFY2(!c(hidden).Visible(), hidden);
+        QVERIFY(c("CongText").Visible() && c("FailText").Visible() && c("answer(7)").Visible());
     }
 
     void everyLabelCaptionFitsItsBox()
@@ -74,30 +72,48 @@ private slots:
         }
     }
 
-    void startStateShowsWhatTheDesignShows()
-    {
-        QCOMPARE(board->MaxColors->caption() + board->Maxpositions->caption(), QStringLiteral("167"));
-        QVERIFY(board->CongText->Visible() && board->FailText->Visible() && board->Guessed(0).Visible());
-        using Hidden = std::initializer_list<const tk::Placed*>;
-        for (const tk::Placed* hidden : Hidden{board->GuessComplete, board->DragColor, board->Blank, board->ColourClicked})
-            QVERIFY(!hidden->Visible());
-        for (tk::Integer i = 0; i < 16; ++i)
-            QVERIFY(!board->Picture1(i).Visible());
-    }
-
-    void answerRowShowsEightEmptySlotsAtTheirPixels()
+    void panelsAreGroovesOnEverySide()
     {
         board->show();
         QVERIFY(QTest::qWaitForWindowExposed(board.get()));
         const QImage shot = board->client()->grab().toImage();
-        for (int i = 0; i < 8; ++i) {
-            const int x = 122 + 24 * i, y = 404;  // (1830 + 360 i, 6060) twips
-            QCOMPARE(QList<QColor>({shot.pixelColor(x, y), shot.pixelColor(x + 23, y + 21), shot.pixelColor(x + 1, y + 5),
-                                    shot.pixelColor(x + 22, y + 5), shot.pixelColor(x + 10, y + 10)}),
-                     QList<QColor>({Qt::black, Qt::black, QColor(128, 128, 128), Qt::white, QColor(192, 192, 192)}));
-        }
-        // Beyond the last slot the panel's background shows through.
-        QCOMPARE(shot.pixelColor(122 + 24 * 8 + 2, 410), board->client()->palette().color(QPalette::Button));
+        const QRgb dark = board->palette().color(QPalette::Dark).rgb(), light = board->palette().color(QPalette::Light).rgb();
+        // Frame3, 1710,5730 3555x825 twips: pixels 114..350 across, 382..436 down.
+        QCOMPARE(QList<QRgb>({shot.pixel(114, 400), shot.pixel(115, 400), shot.pixel(349, 400), shot.pixel(350, 400),
+                              shot.pixel(200, 382), shot.pixel(200, 383), shot.pixel(200, 435), shot.pixel(200, 436)}),
+                 QList<QRgb>({dark, light, dark, light, dark, light, dark, light}));
+        // The answer row's empty slots, the first at (1830, 6060), show through.
+        QCOMPARE(shot.pixelColor(122 + 10, 404 + 10), QColor(192, 192, 192));
+    }
+
+    void panelKeepsItsPropertiesApartFromTheWidget()
+    {
+        QWidget host;
+        Frame fresh(&host, [] { return std::make_shared<QFont>("Liberation Sans"); });
+        QCOMPARE(QSizeF(fresh.Width(), fresh.Height()), QSizeF(1905, 1230));
+        QCOMPARE(fresh.outline(1).widget()->geometry(), QRect(1, 1, 126, 81));
+        QSignalSpy changed(&fresh, &Frame::propertyChanged);
+        fresh.setBackColor(7);
+        fresh.setStoredEnabled(true);
+        fresh.setBackStyle(1);
+        fresh.setForeColor(42);
+        auto font = std::make_shared<QFont>("Arial");
+        fresh.setStoredFont(font);
+        QCOMPARE(changed.count(), 5);
+        QCOMPARE(changed.last().at(0).toString(), QStringLiteral("Font"));
+        QVERIFY(fresh.isEnabled() && fresh.StoredFont() == font);  // shared, not copied; the widget's own untouched
+        tk::PropertyBag bag, none;
+        fresh.writeProperties(bag);
+        QCOMPARE(bag.names(), QStringList({"BackColor", "ForeColor", "Enabled", "Font", "BackStyle"}));
+        Frame loaded(&host, [] { return std::make_shared<QFont>(); }), empty(&host, [] { return std::make_shared<QFont>(); });
+        loaded.readProperties(bag);
+        QVERIFY(loaded.BackColor() == 7 && loaded.ForeColor() == 42 && loaded.StoredEnabled() && loaded.BackStyle() == 1);
+        QVERIFY(loaded.StoredFont() == font);
+        empty.writeProperties(none);
+        QCOMPARE(none.names(), QStringList({"Font"}));  // what equals its default is left out, but the font
+        empty.setBackColor(9);
+        empty.readProperties(tk::PropertyBag());
+        QVERIFY(empty.BackColor() == 0 && !empty.StoredEnabled() && empty.StoredFont());
     }
 };
 

@@ -1,155 +1,247 @@
-// The game's rules that need no window: scoring, the feedback sentence, the
-// shuffles and the random source.
+// The game's rules, straight against the plain functions: no window.
+#include "basics/Random.h"
+#include "basics/Rounding.h"
+#include "basics/Tags.h"
+#include "game/DropTarget.h"
+#include "game/Placement.h"
 #include "game/Scoring.h"
 #include "game/Shuffle.h"
-#include "toolkit/Random.h"
+#include "game/Sizes.h"
+#include "toolkit/Twips.h"
 
 #include <QTest>
-#include <algorithm>
-#include <array>
 #include <numeric>
-#include <random>
+
+namespace {
+// A try or a code written as colours: "AB-D" is colours 0, 1, empty, 3.
+std::vector<int> colours(const QString& letters)
+{
+    std::vector<int> out;
+    for (QChar c : letters)
+        out.push_back(c == u'-' ? game::NoColour : c.unicode() - u'A');
+    return out;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(game::Placement)
+Q_DECLARE_METATYPE(game::SlotDrop)
+Q_DECLARE_METATYPE(game::TryOutcome)
+Q_DECLARE_METATYPE(game::Step)
 
 class tst_Rules : public QObject {
     Q_OBJECT
 
 private slots:
-    void sentenceForEachCountPair_data()
+    void placement_data()
     {
-        QTest::addColumn<int>("colours");
-        QTest::addColumn<int>("positions");
-        QTest::addColumn<int>("P");
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<game::Placement>("outcome");
+        using P = game::Placement;
+        QTest::newRow("into an empty slot") << "A---" << 2 << "E" << P::Placed;
+        QTest::newRow("over another colour") << "AB--" << 1 << "E" << P::Placed;
+        QTest::newRow("colour elsewhere in the try") << "AB--" << 2 << "A" << P::AlreadyThere;
+        QTest::newRow("colour in that very slot") << "AB--" << 1 << "B" << P::AlreadyThere;
+        QTest::newRow("slot of an earlier try") << "AB--" << -1 << "E" << P::OutsideTry;
+        QTest::newRow("beyond the try") << "AB--" << 4 << "E" << P::OutsideTry;
+    }
+    void placement()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, position);
+        QFETCH(QString, colour);
+        QFETCH(game::Placement, outcome);
+        QCOMPARE(game::placeColour(colours(row), position, colours(colour)[0]), outcome);
+    }
+
+    void doubleClickTarget_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("colour");  // "-": the source is an empty slot
+        QTest::addColumn<int>("target");
+        QTest::newRow("lowest empty, not the last emptied") << "-B-D" << "E" << 0;
+        QTest::newRow("after the filled ones") << "AB--" << "E" << 2;
+        QTest::newRow("already in the try") << "AB--" << "B" << -1;
+        QTest::newRow("try full") << "ABCD" << "E" << -1;
+        QTest::newRow("empty source") << "AB--" << "-" << -1;
+    }
+    void doubleClickTarget()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, colour);
+        QFETCH(int, target);
+        QCOMPARE(game::doubleClickTarget(colours(row), colours(colour)[0]), target);
+    }
+
+    void slotDrop_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<int>("from");  // < 0: a slot of an earlier try
+        QTest::addColumn<int>("to");    // < 0: not a slot of the current try
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<game::SlotDrop>("drop");
+        using D = game::SlotDrop;
+        QTest::newRow("move to an empty slot") << "AB--" << 0 << 2 << "A" << D::Moved;
+        QTest::newRow("move onto a filled slot") << "AB--" << 0 << 1 << "A" << D::Moved;
+        QTest::newRow("onto itself") << "AB--" << 1 << 1 << "B" << D::Kept;
+        QTest::newRow("copy to an empty slot") << "AB--" << -3 << 3 << "C" << D::Copied;
+        QTest::newRow("copy onto a filled slot") << "AB--" << -2 << 0 << "D" << D::Copied;
+        QTest::newRow("copy of a colour in the try") << "AB--" << -4 << 2 << "A" << D::Refused;
+        QTest::newRow("move onto an earlier try") << "AB--" << 1 << -3 << "B" << D::Refused;
+        QTest::newRow("copy onto an earlier try") << "AB--" << -3 << -2 << "C" << D::Refused;
+    }
+    void slotDrop()
+    {
+        QFETCH(QString, row);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, colour);
+        QFETCH(game::SlotDrop, drop);
+        QCOMPARE(game::dropSlotColour(colours(row), from, to, colours(colour)[0]), drop);
+    }
+
+    void dropTarget_data()
+    {
+        // Slots 0..3 of 360 twips edge to edge from (1860, 1920); slot 1 left at 480 by a drag.
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<int>("hit");
+        QTest::newRow("middle of slot 2") << QPointF(2760, 2100) << 2;
+        QTest::newRow("left edge") << QPointF(1860, 2100) << -1;
+        QTest::newRow("top edge") << QPointF(2000, 1920) << -1;
+        QTest::newRow("one twip inside") << QPointF(1861, 1921) << 0;
+        QTest::newRow("edge shared by slots 2 and 3") << QPointF(2940, 2100) << -1;
+        QTest::newRow("into the big slot's overlap: lower index") << QPointF(2640, 2100) << 1;
+        QTest::newRow("bottom edge") << QPointF(3000, 2280) << -1;
+        QTest::newRow("below the row") << QPointF(2000, 2300) << -1;
+    }
+    void dropTarget()
+    {
+        QFETCH(QPointF, point);
+        QFETCH(int, hit);
+        const game::Box boxes[] = {{1860, 1920, 360, 360}, {2220, 1920, 480, 480}, {2580, 1920, 360, 360}, {2940, 1920, 360, 360}};
+        QCOMPARE(game::dropTarget(boxes, float(point.x()), float(point.y())), hit);
+    }
+
+    void scoring_data()
+    {
+        QTest::addColumn<QString>("guess");
+        QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("0,0") << 0 << 0 << 4 << "in previous try none of the colors were correct";
-        QTest::newRow("1,0") << 1 << 0 << 4 << "in previous try only one color was correct, and none was in correct position";
-        QTest::newRow("2,0") << 2 << 0 << 4 << "in previous try  2 colors were correct, and none was in correct position";
-        QTest::newRow("1,1") << 1 << 1 << 4 << "in previous try only one color was correct, and only one was in correct position also";
-        QTest::newRow("3,1") << 3 << 1 << 4 << "in previous try  3 colors were correct, and only one was in correct position also";
-        QTest::newRow("3,2") << 3 << 2 << 4 << "in previous try  3 colors were correct, and 2 were in correct position also";
-        QTest::newRow("4,0") << 4 << 0 << 4 << "all colors are correct, now rearrange these to find correct positions";
-        QTest::newRow("4,1") << 4 << 1 << 4 << "all colors are correct, and only one was in correct position also";
-        QTest::newRow("4,2") << 4 << 2 << 4 << "all colors are correct, and 2 were in correct position also";
-        QTest::newRow("4,4 won") << 4 << 4 << 4 << "all colors are correct, and 4 were in correct position also";
-        QTest::newRow("3 of 3 rearrange") << 3 << 0 << 3 << "all colors are correct, now rearrange these to find correct positions";
-        QTest::newRow("7,7 won") << 7 << 7 << 7 << "all colors are correct, and 7 were in correct position also";
-        QTest::newRow("6 of 7, 5") << 6 << 5 << 7 << "in previous try  6 colors were correct, and 5 were in correct position also";
+        QTest::addColumn<game::TryOutcome>("outcome");  // on try 1 of 10
+        using O = game::TryOutcome;
+        QTest::newRow("0,0") << "EFGH" << "ABCD" << "in previous try none of the colors were correct" << O::Next;
+        QTest::newRow("1,0") << "EAGH" << "ABCD" << "in previous try only one color was correct, and none was in correct position" << O::Next;
+        QTest::newRow("2,0") << "BAGH" << "ABCD" << "in previous try  2 colors were correct, and none was in correct position" << O::Next;
+        QTest::newRow("1,1") << "AFGH" << "ABCD" << "in previous try only one color was correct, and only one was in correct position also" << O::Next;
+        QTest::newRow("3,1") << "ACBH" << "ABCD" << "in previous try  3 colors were correct, and only one was in correct position also" << O::Next;
+        QTest::newRow("3,2") << "ABDH" << "ABCD" << "in previous try  3 colors were correct, and 2 were in correct position also" << O::Next;
+        QTest::newRow("4,0") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << O::Next;
+        QTest::newRow("4,1") << "ACDB" << "ABCD" << "all colors are correct, and only one was in correct position also" << O::Next;
+        QTest::newRow("4,2") << "ABDC" << "ABCD" << "all colors are correct, and 2 were in correct position also" << O::Next;
+        QTest::newRow("4,4 won") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << O::Won;
+        QTest::newRow("3 of 3, rearranged") << "JBE" << "EJB" << "all colors are correct, now rearrange these to find correct positions" << O::Next;
+        QTest::newRow("7 of 7 won") << "ABCDEFG" << "ABCDEFG" << "all colors are correct, and 7 were in correct position also" << O::Won;
+        QTest::newRow("6 of 7, 5 in place") << "ABCDEGH" << "ABCDEFG" << "in previous try  6 colors were correct, and 5 were in correct position also" << O::Next;
     }
-    void sentenceForEachCountPair()
+    void scoring()
     {
-        QFETCH(int, colours);
-        QFETCH(int, positions);
-        QFETCH(int, P);
+        QFETCH(QString, guess);
+        QFETCH(QString, code);
         QFETCH(QString, sentence);
-        QCOMPARE(feedbackSentence(colours, positions, P), sentence);
+        QFETCH(game::TryOutcome, outcome);
+        const game::Score s = game::scoreTry(colours(guess), colours(code));
+        QCOMPARE(game::feedbackSentence(s, int(code.size())), sentence);
+        QCOMPARE(game::outcomeOf(s, int(code.size()), 0, 9), outcome);
     }
 
-    void countsAgreeWithSetIntersectionOverRandomTries()
+    void lastTry_data()
     {
-        // The rearrange case with three positions, then random tries and codes of
-        // distinct colours, as the game makes them: the colour count is then the
-        // size of the intersection of the two sets.
-        const Score rearranged = scoreTry(std::array{9, 1, 4}, std::array{4, 9, 1});
-        QCOMPARE(QPoint(rearranged.colours, rearranged.positions), QPoint(3, 0));
-        std::mt19937 gen(20261205);
-        for (int round = 0; round < 20000; ++round) {
-            const int P = 3 + int(gen() % 5);
-            std::vector<int> colours(std::size_t(std::max(P, 6 + int(gen() % 11))));
-            std::iota(colours.begin(), colours.end(), 0);
-            std::shuffle(colours.begin(), colours.end(), gen);
-            const std::vector<int> code(colours.begin(), colours.begin() + P);
-            std::shuffle(colours.begin(), colours.end(), gen);
-            const std::vector<int> guess(colours.begin(), colours.begin() + P);
-            int common = 0, atPlace = 0;
-            for (std::size_t k = 0; k < std::size_t(P); ++k) {
-                common += int(std::count(code.begin(), code.end(), guess[k]));
-                atPlace += guess[k] == code[k];
-            }
-            const Score s = scoreTry(guess, code);
-            QCOMPARE(QPoint(s.colours, s.positions), QPoint(common, atPlace));
-        }
+        QTest::addColumn<int>("currentTry");
+        QTest::addColumn<QString>("guess");
+        QTest::addColumn<game::TryOutcome>("outcome");
+        using O = game::TryOutcome;
+        QTest::newRow("ninth, wrong") << 8 << "BCDA" << O::Next;
+        QTest::newRow("tenth, wrong") << 9 << "BCDA" << O::Lost;
+        QTest::newRow("tenth, right: a win") << 9 << "ABCD" << O::Won;
+    }
+    void lastTry()
+    {
+        QFETCH(int, currentTry);
+        QFETCH(QString, guess);
+        QFETCH(game::TryOutcome, outcome);
+        QCOMPARE(game::outcomeOf(game::scoreTry(colours(guess), colours("ABCD")), 4, currentTry, 9), outcome);
     }
 
-    void roundingGoesToTheEvenNeighbour()
+    void selectors_data()
     {
-        const QList<float> x{0.5f, 1.5f, 2.5f, 14.5f, 14.51f, 7.49f, -0.5f, -1.5f};
-        QList<int> rounded;
-        for (float v : x)
-            rounded << roundHalfEven(v);
-        QCOMPARE(rounded, QList<int>({0, 2, 2, 14, 15, 7, 0, -2}));
+        QTest::addColumn<bool>("colourCount");  // else the positions
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("other");  // the positions for the colours, the colours for the positions
+        QTest::addColumn<game::Step>("step");
+        QTest::addColumn<int>("after");
+        using S = game::Step;
+        QTest::newRow("colours up") << true << 6 << 4 << S::Up << 7;
+        QTest::newRow("colours down") << true << 7 << 4 << S::Down << 6;
+        QTest::newRow("colours stop at 6") << true << 6 << 4 << S::Down << 6;
+        QTest::newRow("colours stop at 16") << true << 16 << 4 << S::Up << 16;
+        QTest::newRow("colours kept") << true << 9 << 4 << S::None << 9;
+        QTest::newRow("colours never below the positions") << true << 7 << 7 << S::Down << 7;
+        QTest::newRow("positions up") << false << 4 << 6 << S::Up << 5;
+        QTest::newRow("positions down") << false << 4 << 6 << S::Down << 3;
+        QTest::newRow("positions stop at 3") << false << 3 << 6 << S::Down << 3;
+        QTest::newRow("positions stop at 7") << false << 7 << 9 << S::Up << 7;
+        QTest::newRow("positions never above the colours") << false << 6 << 6 << S::Up << 6;
+    }
+    void selectors()
+    {
+        QFETCH(bool, colourCount);
+        QFETCH(int, count);
+        QFETCH(int, other);
+        QFETCH(game::Step, step);
+        QFETCH(int, after);
+        QCOMPARE(colourCount ? game::coloursAfter(count, step, other) : game::positionsAfter(count, step, other), after);
     }
 
-    void reseedingWithAnUnchangedClockDoesNotRestart()
+    void shufflesArePinnedBySeedAndClock()
     {
-        tk::Random r;
-        r.randomize(1234.5);
-        const float a = r.rnd();
-        r.randomize(1234.5);
-        QVERIFY(r.rnd() != a);
-        for (int i = 0; i < 100000; ++i) {
-            const float u = r.rnd();
+        // Seeded and clocked alike, the same exchanges: the whole order is pinned.
+        Random rng(20261206);
+        const Clock frozen = [] { return 43200.25; };  // one clock reading throughout
+        game::Order order;
+        std::iota(order.begin(), order.end(), Integer(0));
+        game::shufflePaletteOrder(order, rng, frozen);
+        const game::Order first = order;
+        QCOMPARE(QList<Integer>(first.begin(), first.end()),
+                 QList<Integer>({4, 15, 13, 10, 5, 9, 6, 7, 12, 0, 14, 3, 2, 8, 1, 11}));
+        game::shufflePaletteOrder(order, rng, frozen);  // the same clock does not restart the sequence
+        QVERIFY(order != first);
+
+        game::Order code = first;
+        game::shuffleCodeColours(code, 5, rng, frozen);  // only places 0..5 move
+        QCOMPARE(QList<Integer>(code.begin(), code.end()),
+                 QList<Integer>({4, 10, 15, 13, 9, 5, 6, 7, 12, 0, 14, 3, 2, 8, 1, 11}));
+        for (int i = 0; i < 10000; ++i) {
+            const float u = rng.rnd();
             QVERIFY(u >= 0.0f && u < 1.0f);
         }
     }
 
-    void paletteShuffleKeepsAPermutationAndChangesUnderAFrozenClock()
+    void numbersAsTextAndPixels()
     {
-        tk::Random r;
-        const Clock frozen = [] { return 43200.25; };
-        Order order, identity;
-        std::iota(identity.begin(), identity.end(), tk::Integer(0));
-        order = identity;
-        shufflePaletteOrder(order, r, frozen);
-        const Order first = order;
-        shufflePaletteOrder(order, r, frozen);
-        QVERIFY(order != first);
-        QVERIFY(std::is_permutation(order.begin(), order.end(), identity.begin()));
-    }
-
-    void endPlacesAreDrawnHalfAsOftenAndEveryPlaceIsReached()
-    {
-        // The same draw the exchanges make: u * 15 rounded half to even.
-        tk::Random r(7);
-        std::array<int, 16> drawn{};
-        const int draws = 300000;
-        for (int i = 0; i < draws; ++i)
-            ++drawn[std::size_t(roundHalfEven(r.rnd() * 15.0f))];
-        const double inner = draws / 15.0;
-        for (std::size_t k = 0; k < 16; ++k) {
-            const double expected = k == 0 || k == 15 ? inner / 2 : inner;
-            QVERIFY2(std::abs(drawn[k] - expected) < inner * 0.05, qPrintable(QString::number(k)));
-        }
-        // And after many shuffles every colour has stood at every place.
-        std::array<std::array<bool, 16>, 16> seen{};
-        Order order;
-        std::iota(order.begin(), order.end(), tk::Integer(0));
-        for (int game = 0; game < 400; ++game) {
-            shufflePaletteOrder(order, r, [] { return 100.0; });
-            for (std::size_t place = 0; place < 16; ++place)
-                seen[place][std::size_t(order[place])] = true;
-        }
-        for (const auto& place : seen)
-            QVERIFY(std::all_of(place.begin(), place.end(), [](bool b) { return b; }));
-    }
-
-    void codeShuffleMovesOnlyTheFirstNPlusOneAndIsUniform()
-    {
-        tk::Random r(11);
-        std::array<std::array<int, 6>, 6> where{};
-        for (int round = 0; round < 60000; ++round) {
-            Order colours;
-            std::iota(colours.begin(), colours.end(), tk::Integer(0));
-            shuffleCodeColours(colours, 5, r, [] { return 5.0; });
-            for (std::size_t i = 0; i < 16; ++i) {
-                if (i > 5)
-                    QCOMPARE(int(colours[i]), int(i));
-                else
-                    ++where[std::size_t(colours[i])][i];
-            }
-        }
-        // Every colour reaches every place, roughly evenly: swap-with-any is not exactly uniform.
-        for (const auto& colour : where)
-            for (int count : colour)
-                QVERIFY(count > 10000 * 0.7 && count < 10000 * 1.3);
+        QCOMPARE(QList<int>({tags::val(" 7"), tags::val("-1"), tags::val("   3"), tags::val(""), tags::val("12abc")}),
+                 QList<int>({7, -1, 3, 0, 12}));
+        QCOMPARE(tags::blankLed(0) + "|" + tags::blankLed(15) + "|" + tags::blankLed(-1) + "|" + tags::digits(6),
+                 QStringLiteral(" 0| 15|-1|6"));
+        QCOMPARE(QList<int>({roundHalfEven(0.5f), roundHalfEven(1.5f), roundHalfEven(14.5f), roundHalfEven(14.51f)}),
+                 QList<int>({0, 2, 14, 15}));
+        QList<int> pixels;
+        for (float twips : {7875.f, 6630.f, 16.f, 6127.f, -30.f})
+            pixels << tk::toPixels(twips);
+        QCOMPARE(pixels, QList<int>({525, 442, 1, 408, -2}));
+        // Edges round, not sizes: controls laid edge to edge stay so at any zoom.
+        QCOMPARE(tk::toPixelRect(2220, 1920, 360, 360, 1.5), QRect(222, 192, 36, 36));
+        QCOMPARE(tk::toPixelRect(2230, 1920, 360, 360, 1.5), QRect(223, 192, 36, 36));
     }
 };
 

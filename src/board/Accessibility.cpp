@@ -1,52 +1,115 @@
 #include "GameBoard.h"
 
-#include "toolkit/Tags.h"
+#include "basics/Tags.h"
+#include "toolkit/Announce.h"
 #include "windows/Pictures.h"
 
+#include <QAccessibleActionInterface>
+
 namespace {
-QString colourOrEmpty(const QString& tag)
+QString colourOrEmpty(int c)
 {
-    const int c = tk::val(tag);
     return c < 0 ? QStringLiteral("empty") : pictures::colourName(c);
+}
+
+// "1 correct color", "2 correct colors".
+QString correct(const QString& count, const char* what)
+{
+    return QStringLiteral("%1 correct %2%3").arg(count, QLatin1String(what), count == u"1" ? QString() : QStringLiteral("s"));
 }
 } // namespace
 
-// What a screen reader tells of the board. Every name follows the control's
-// Tag, caption or visibility, so that no handler has to announce anything.
+// Names are asked for when a reader wants them, never kept up to date by
+// the handlers; what a sighted player sees happen is announced.
 void GameBoard::describeControls()
 {
-    for (Integer i = 0; i < 16; ++i)
-        Picture1(i).setAccessibleName(pictures::colourName(i));
-    for (Integer p = 0; p < 8; ++p) {
+    for (Integer i = 0; i < game::PaletteColours; ++i) {
+        tk::Image& colour = Picture1(i);
+        colour.describe = [i] { return pictures::colourName(i); };
+        colour.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, i] { doubleClickColour(i); }}};
+    }
+    for (Integer p = 0; p < game::CodePegs; ++p) {
         tk::Image& peg = answer(p);
         peg.describe = [&peg, p] {
             return QStringLiteral("answer, position %1: %2")
                 .arg(p + 1)
-                .arg(peg.Visible() ? colourOrEmpty(peg.Tag()) : QStringLiteral("hidden"));
+                .arg(peg.Visible() ? colourOrEmpty(tags::val(peg.Tag())) : QStringLiteral("hidden"));
         };
     }
-    for (Integer t = 0; t < 10; ++t) {
+    for (Integer t = 0; t < game::Tries; ++t) {
         tk::Label& colours = NoCorCol(t);
         tk::Label& positions = NoCorpos(t);
-        colours.describe = [&colours, t] {
-            return QStringLiteral("try %1: %2 correct colors").arg(t + 1).arg(colours.caption());
-        };
+        colours.describe = [&colours, t] { return QStringLiteral("try %1: ").arg(t + 1) + correct(colours.caption(), "color"); };
         positions.describe = [&positions, t] {
-            return QStringLiteral("try %1: %2 correct positions").arg(t + 1).arg(positions.caption());
+            return QStringLiteral("try %1: ").arg(t + 1) + correct(positions.caption(), "position");
         };
     }
     MaxColors->describe = [this] { return QStringLiteral("colors: %1").arg(MaxColors->caption()); };
     Maxpositions->describe = [this] { return QStringLiteral("positions: %1").arg(Maxpositions->caption()); };
-    const QString selectorUse = QStringLiteral("release the left mouse button to raise, the right button to lower");
-    MaxColors->setAccessibleDescription(selectorUse);
-    Maxpositions->setAccessibleDescription(selectorUse);
-    DragColor->setAccessibleName(QStringLiteral("colour being dragged"));
+    const QString use = QStringLiteral("Up or plus raises, Down or minus lowers; so do the left and right mouse buttons");
+    MaxColors->setAccessibleDescription(use);
+    Maxpositions->setAccessibleDescription(use);
+    MaxColors->accessibleActions = {{QAccessibleActionInterface::increaseAction(), [this] { MaxColors_MouseUp(tk::LeftButton, 0, 0, 0); }},
+                          {QAccessibleActionInterface::decreaseAction(), [this] { MaxColors_MouseUp(tk::RightButton, 0, 0, 0); }}};
+    Maxpositions->accessibleActions = {
+        {QAccessibleActionInterface::increaseAction(), [this] { Maxpositions_MouseUp(tk::LeftButton, 0, 0, 0); }},
+        {QAccessibleActionInterface::decreaseAction(), [this] { Maxpositions_MouseUp(tk::RightButton, 0, 0, 0); }}};
+    DragColor->describe = [] { return QStringLiteral("color being dragged"); };
+    readingOrder = [this] { return screenOrder(); };
 }
 
 void GameBoard::describeSlot(Integer k, tk::Image& slot)
 {
-    slot.describe = [this, k, &slot] {
-        const int P = MaxPosition + 1;
-        return QStringLiteral("try %1, position %2: %3").arg(k / P + 1).arg(k % P + 1).arg(colourOrEmpty(slot.Tag()));
+    slot.describe = [this, k] { return slotPlace(k) + QStringLiteral(": ") + colourOrEmpty(slotValue(k)); };
+    slot.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, k] { doubleClickSlot(k); }}};
+}
+
+QString GameBoard::slotPlace(Integer k) const
+{
+    const int P = positions();
+    return QStringLiteral("try %1 of %2, position %3").arg(k / P + 1).arg(MaxTry + 1).arg(k % P + 1);
+}
+
+QString GameBoard::scoreName(Integer t) const
+{
+    return QStringLiteral("try %1: ").arg(t + 1) + correct(NoCorCol(t).caption(), "color") + QStringLiteral(", ")
+           + correct(NoCorpos(t).caption(), "position");
+}
+
+QString GameBoard::codeSpoken() const
+{
+    QStringList colours;
+    for (int c : game::Try(code()))
+        colours << colourOrEmpty(c);
+    return QStringLiteral("The code was ") + colours.join(QStringLiteral(", ")) + u'.';
+}
+
+// Screen order: the palette as shown, the tries top to bottom and each left
+// to right, OK, the scores, the answer, the selectors and outcome buttons.
+QList<QWidget*> GameBoard::screenOrder() const
+{
+    QList<QWidget*> order;
+    const auto add = [&order](QWidget* w) {
+        if (w && !w->isHidden())
+            order << w;
     };
+    for (Integer k = 0; k <= MaxColour; ++k)
+        add(&Picture1(ColourOrder[std::size_t(k)]));
+    for (Integer k = 0; k <= Guessed.ubound(); ++k)
+        add(Guessed.at(k));
+    add(GuessComplete);
+    for (Integer t = 0; t < game::Tries; ++t) {
+        add(&NoCorCol(t));
+        add(&NoCorpos(t));
+    }
+    for (Integer p = 0; p <= MaxPosition; ++p)
+        add(&answer(p));
+    for (QWidget* w : {MaxColors, Maxpositions, CongText, FailText})
+        add(w);
+    return order;
+}
+
+void GameBoard::announce(const QString& message)
+{
+    announcer_->say(message);
 }

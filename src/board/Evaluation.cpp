@@ -1,60 +1,45 @@
 #include "GameBoard.h"
 
+#include "basics/Tags.h"
 #include "game/Scoring.h"
-#include "toolkit/Tags.h"
-
-#include <vector>
 
 void GameBoard::GuessComplete_Click()
 {
-    for (Integer k = RowFirst; k <= RowLast; ++k)
-        if (!Guessed.exists(k) || Guessed(k).Tag() == u"-1")
-            return;
-
+    const Colours guess = currentTry();
+    if (game::lowestEmpty(guess) >= 0) {
+        announce(slotPlace(RowFirst).section(u',', 0, 0) + QStringLiteral(" is not complete"));
+        return;
+    }
+    const Relaying relaying(*this);
     const Integer P = positions();
-    std::vector<int> guess, code;
-    for (Integer k = RowFirst; k <= RowLast; ++k)
-        guess.push_back(tk::val(Guessed(k).Tag()));
-    for (Integer j = 0; j <= MaxPosition; ++j)
-        code.push_back(tk::val(answer(j).Tag()));
-    const Score score = scoreTry(guess, code);
-
-    NoCorCol(CurrentTry).setCaption(tk::digits(score.colours));
-    NoCorpos(CurrentTry).setCaption(tk::digits(score.positions));
+    const game::Score score = game::scoreTry(guess, code());
+    NoCorCol(CurrentTry).setCaption(tags::digits(score.colours));
+    NoCorpos(CurrentTry).setCaption(tags::digits(score.positions));
     NoCorCol(CurrentTry).show();
     NoCorpos(CurrentTry).show();
-    GuessComplete->setToolTipText(feedbackSentence(score.colours, score.positions, P));
+    const QString sentence = game::feedbackSentence(score, P);
+    GuessComplete->setToolTipText(sentence);
+    QString heard = scoreName(CurrentTry) + QStringLiteral(". ") + sentence;
 
-    if (score.positions == P) {  // tested first: a right tenth try wins
-        CongText->show();
-        for (Integer p = 0; p <= MaxPosition; ++p)
-            answer(p).show();
-        GameOver = FlagYes;
-        return;
-    }
-    if (CurrentTry == MaxTry) {
-        for (Integer p = 0; p <= MaxPosition; ++p)
-            answer(p).show();
+    switch (game::outcomeOf(score, P, CurrentTry, MaxTry)) {
+    case game::TryOutcome::Won:
+        endGame(CongText);
+        heard += QStringLiteral(". You have won. ") + codeSpoken();
+        break;
+    case game::TryOutcome::Lost:
+        endGame(FailText);
         GuessComplete->hide();
-        FailText->show();
-        GameOver = FlagYes;
-        return;
+        heard += QStringLiteral(". That was the last try. ") + codeSpoken();
+        break;
+    case game::TryOutcome::Next:
+        CurrentTry = Integer(CurrentTry + 1);
+        RowFirst = Integer(RowFirst + P);
+        RowLast = Integer(RowLast + P);
+        // Every row a slot's height below the last, whatever size slot 0 has been left at.
+        const tk::Image& above = Guessed(Integer(RowFirst - P));
+        layEmptyRow(RowFirst, RowLast, above.Left(), above.Top() + game::RowPitch);
+        GuessComplete->setTop(GuessComplete->Top() + game::RowPitch);
+        break;
     }
-
-    CurrentTry = Integer(CurrentTry + 1);
-    RowFirst = Integer(RowFirst + P);
-    RowLast = Integer(RowLast + P);
-    const float rowHeight = Guessed(0).Height();
-    for (Integer k = RowFirst; k <= RowLast; ++k) {
-        Guessed.load(k);
-        tk::Image& slot = Guessed(k);
-        const tk::Image& above = Guessed(Integer(k - P));
-        slot.setPicture(Blank->picture());
-        slot.setTag(QStringLiteral("-1"));
-        // Laid out before it is shown, so that it is drawn once, in place.
-        slot.setBounds(above.Left(), above.Top() + rowHeight, 360, 360);
-        slot.show();
-        slot.bringToFront();
-    }
-    GuessComplete->setTop(GuessComplete->Top() + rowHeight);
+    announce(heard);
 }

@@ -1,8 +1,9 @@
 #include "GameBoard.h"
 
+#include "basics/Tags.h"
+#include "toolkit/Announce.h"
 #include "windows/FormBuilder.h"
 #include "windows/GameBoardLayout.h"
-#include "toolkit/Tags.h"
 
 #include <QAction>
 
@@ -17,14 +18,14 @@ tk::ControlArray<T> arrayOf(const tk::Form& form, const char* name, int count)
 }
 } // namespace
 
-GameBoard::GameBoard() : tk::Form(QString(), gameBoardLayout().clientWidth, gameBoardLayout().clientHeight, tk::Sizing::Scalable)
+GameBoard::GameBoard() : tk::Form(gameBoardLayout().style), announcer_(new tk::Announcer(this))
 {
     const layout::Built built = layout::build(*this, gameBoardLayout());
-    Picture1 = arrayOf<tk::Image>(*this, "Picture1", 16);
+    Picture1 = arrayOf<tk::Image>(*this, "Picture1", game::PaletteColours);
     Guessed = arrayOf<tk::Image>(*this, "Guessed", 1);
-    answer = arrayOf<tk::Image>(*this, "answer", 8);
-    NoCorCol = arrayOf<tk::Label>(*this, "NoCorCol", 10);
-    NoCorpos = arrayOf<tk::Label>(*this, "NoCorpos", 10);
+    answer = arrayOf<tk::Image>(*this, "answer", game::CodePegs);
+    NoCorCol = arrayOf<tk::Label>(*this, "NoCorCol", game::Tries);
+    NoCorpos = arrayOf<tk::Label>(*this, "NoCorpos", game::Tries);
     Blank = control<tk::Image>("Blank");
     ColourClicked = control<tk::Image>("ColourClicked");
     DragColor = control<tk::Image>("DragColor");
@@ -45,13 +46,16 @@ GameBoard::GameBoard() : tk::Form(QString(), gameBoardLayout().clientWidth, game
 
 void GameBoard::wireHandlers()
 {
-    for (Integer i = 0; i < 16; ++i) {
+    for (Integer i = 0; i < game::PaletteColours; ++i) {
         tk::Image& p = Picture1(i);
+        p.setFocusPolicy(Qt::TabFocus);
         p.onMouseDown = [this, i](const tk::Mouse& m) { Picture1_MouseDown(i, m.Button, m.Shift, m.X, m.Y); };
         p.onMouseMove = [this, i](const tk::Mouse& m) { Picture1_MouseMove(i, m.Button, m.Shift, m.X, m.Y); };
         p.onMouseUp = [this, i](const tk::Mouse& m) { Picture1_MouseUp(i, m.Button, m.Shift, m.X, m.Y); };
         p.onDblClick = [this, i] { Picture1_DblClick(i); };
+        p.onKeyDown = [this, i](Integer& KeyCode, Integer Shift) { Picture1_KeyDown(i, KeyCode, Shift); };
     }
+    Guessed(0).setFocusPolicy(Qt::TabFocus);
     wireSlot(0, Guessed(0));
     Guessed.onLoad = [this](Integer k, tk::Image& slot) { wireSlot(k, slot); };
     DragColor->onMouseMove = [this](const tk::Mouse& m) { DragColor_MouseMove(m.Button, m.Shift, m.X, m.Y); };
@@ -61,6 +65,8 @@ void GameBoard::wireHandlers()
     FailText->onClick = [this] { FailText_Click(); };
     MaxColors->onMouseUp = [this](const tk::Mouse& m) { MaxColors_MouseUp(m.Button, m.Shift, m.X, m.Y); };
     Maxpositions->onMouseUp = [this](const tk::Mouse& m) { Maxpositions_MouseUp(m.Button, m.Shift, m.X, m.Y); };
+    MaxColors->onKeyDown = [this](Integer& KeyCode, Integer Shift) { MaxColors_KeyDown(KeyCode, Shift); };
+    Maxpositions->onKeyDown = [this](Integer& KeyCode, Integer Shift) { Maxpositions_KeyDown(KeyCode, Shift); };
 
     connect(Giveup, &QAction::triggered, this, [this] { Giveup_Click(); });
     connect(Aboutx, &QAction::triggered, this, [this] { Aboutx_Click(); });
@@ -71,33 +77,55 @@ void GameBoard::wireHandlers()
 void GameBoard::wireSlot(Integer k, tk::Image& slot)
 {
     slot.setObjectName(layout::controlName("Guessed", k));
-    slot.onMouseDown = [this, k](const tk::Mouse& m) { Guessed_MouseDown(k, m.Button, m.Shift, m.X, m.Y); };
-    slot.onMouseMove = [this, k](const tk::Mouse& m) { Guessed_MouseMove(k, m.Button, m.Shift, m.X, m.Y); };
-    slot.onMouseUp = [this, k](const tk::Mouse& m) { Guessed_MouseUp(k, m.Button, m.Shift, m.X, m.Y); };
-    slot.onDblClick = [this, k] { Guessed_DblClick(k); };
+    // A slot's widget may outlive its element (a new game mid-press); it
+    // speaks for element k only while it is that element.
+    const auto live = [this, k, &slot] { return Guessed.at(k) == &slot; };
+    slot.onMouseDown = [=, this](const tk::Mouse& m) { if (live()) Guessed_MouseDown(k, m.Button, m.Shift, m.X, m.Y); };
+    slot.onMouseMove = [=, this](const tk::Mouse& m) { if (live()) Guessed_MouseMove(k, m.Button, m.Shift, m.X, m.Y); };
+    slot.onMouseUp = [=, this](const tk::Mouse& m) { if (live()) Guessed_MouseUp(k, m.Button, m.Shift, m.X, m.Y); };
+    slot.onDblClick = [=, this] { if (live()) Guessed_DblClick(k); };
+    slot.onKeyDown = [=, this](Integer& KeyCode, Integer Shift) { if (live()) Guessed_KeyDown(k, KeyCode, Shift); };
     describeSlot(k, slot);
 }
 
-int GameBoard::slotValue(Integer j) const
+GameBoard::Colours GameBoard::slotColours(Integer first) const
 {
-    const tk::Image* slot = Guessed.at(j);
-    return slot ? tk::val(slot->Tag()) : -1;
+    Colours row;
+    row.size = positions();
+    for (int p = 0; p < row.size; ++p)
+        row.at[std::size_t(p)] = slotValue(Integer(first + p));
+    return row;
+}
+
+GameBoard::Colours GameBoard::code() const
+{
+    Colours code;
+    code.size = positions();
+    for (int p = 0; p < code.size; ++p)
+        code.at[std::size_t(p)] = tags::val(answer(Integer(p)).Tag());
+    return code;
+}
+
+int GameBoard::slotValue(Integer k) const
+{
+    const tk::Image* slot = Guessed.at(k);
+    return slot ? tags::val(slot->Tag()) : game::NoColour;
 }
 
 void GameBoard::Form_Load()
 {
     FlagYes = 1;
     FlagNo = 0;
-    MaxColour = 5;
-    MaxPosition = 3;
-    MaxTry = 9;
+    MaxColour = game::FirstColours - 1;
+    MaxPosition = game::FirstPositions - 1;
+    MaxTry = game::Tries - 1;
     SoundOn = FlagNo;
-    MaxColors->setCaption(tk::digits(MaxColour + 1));
-    Maxpositions->setCaption(tk::digits(MaxPosition + 1));
-    for (Integer i = 0; i < 16; ++i) {
-        Picture1(i).setTag(tk::blankLed(i));
-        Picture1(i).setSize(360, 360);
+    MaxColors->setCaption(tags::digits(MaxColour + 1));
+    Maxpositions->setCaption(tags::digits(MaxPosition + 1));
+    for (Integer i = 0; i < game::PaletteColours; ++i) {
+        Picture1(i).setTag(tags::blankLed(i));
+        Picture1(i).setSize(game::SlotSize, game::SlotSize);
         ColourOrder[std::size_t(i)] = i;
     }
-    NewGame();
+    NewGame();  // which leaves the keyboard on the palette, unmarked until a key is pressed
 }

@@ -1,15 +1,24 @@
 #include "GameBoard.h"
 
+void GameBoard::endGame(tk::CommandButton* outcome)
+{
+    // The last try can still be scored after the end: never both buttons.
+    outcome->show();
+    (outcome == CongText ? FailText : CongText)->hide();
+    for (Integer p = 0; p <= MaxPosition; ++p)
+        answer(p).show();
+    GameOver = FlagYes;
+}
+
 void GameBoard::Giveup_Click()
 {
     if (GameOver == FlagYes)
         return;
-    for (Integer p = 0; p <= MaxPosition; ++p)
-        answer(p).show();
+    const Relaying relaying(*this);
+    endGame(FailText);
     GuessComplete->hide();
     GuessComplete->setToolTipText(QString());
-    FailText->show();
-    GameOver = FlagYes;
+    announce(QStringLiteral("You gave up. ") + codeSpoken());
 }
 
 void GameBoard::CongText_Click()

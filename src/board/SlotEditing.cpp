@@ -1,19 +1,11 @@
 #include "GameBoard.h"
 
-#include "game/Shuffle.h"
-#include "toolkit/Tags.h"
-
 void GameBoard::Guessed_MouseDown(Integer Index, Integer, Integer, float X, float Y)
 {
     tk::Image& slot = Guessed(Index);
-    if (tk::val(slot.Tag()) == -1)
+    if (game::isEmptyTag(slot.Tag()))
         return;
-    DragColor->setPicture(slot.picture());
-    DragColor->show();
-    DragColor->bringToFront();
-    DragColor->setPosition(slot.Left(), slot.Top());
-    DragOffsetX = roundHalfEven(X);
-    DragOffsetY = roundHalfEven(Y);
+    startDrag(slot, X, Y);
     ColourClicked->setPicture(slot.picture());
     // Shown empty while its colour is carried; the Tag still holds it.
     slot.setPicture(Blank->picture());
@@ -21,10 +13,8 @@ void GameBoard::Guessed_MouseDown(Integer Index, Integer, Integer, float X, floa
 
 void GameBoard::Guessed_MouseMove(Integer Index, Integer Button, Integer, float X, float Y)
 {
-    if (!DragColor->Visible() || Button != tk::LeftButton)
-        return;
-    const tk::Image& slot = Guessed(Index);
-    DragColor->setPosition(slot.Left() + X - DragOffsetX, slot.Top() + Y - DragOffsetY);
+    if (DragColor->Visible() && Button == tk::LeftButton)
+        followPointer(Guessed(Index), X, Y);
 }
 
 void GameBoard::Guessed_MouseUp(Integer Index, Integer Button, Integer, float, float)
@@ -32,12 +22,11 @@ void GameBoard::Guessed_MouseUp(Integer Index, Integer Button, Integer, float, f
     if (Button != tk::LeftButton)
         return;
     tk::Image& slot = Guessed(Index);
-    if (slot.Tag() == u"-1")
+    if (game::isEmptyTag(slot.Tag()))
         return;
     const Integer j = dropDragImage();
-    if (j >= 0) {
+    if (j >= 0)
         MoveSlotColour(Index, j);
-        return;
-    }
-    slot.setPicture(ColourClicked->picture());
+    else
+        slot.setPicture(ColourClicked->picture());
 }

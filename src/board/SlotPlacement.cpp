@@ -1,25 +1,29 @@
 #include "GameBoard.h"
 
-#include "toolkit/Tags.h"
+#include "basics/Tags.h"
+#include "windows/Pictures.h"
 
 void GameBoard::PlaceColour(Integer c, Integer s)
 {
-    if (s < RowFirst || !Guessed.exists(s))
+    if (!Guessed.exists(s))
         return;
+    const int colour = tags::val(Picture1(c).Tag());
+    const game::Placement placement = game::placeColour(currentTry(), s - RowFirst, colour);
+    if (placement == game::Placement::OutsideTry)
+        return;
+    const Relaying relaying(*this);
     // The game has begun: the sizes are settled, even if this colour is refused.
     MaxColors->hide();
     Maxpositions->hide();
     Label1->hide();
     Label2->hide();
     GuessComplete->show();
-
-    if (currentTryHolds(tk::val(Picture1(c).Tag())))
+    if (placement == game::Placement::AlreadyThere) {
+        announce(pictures::colourName(colour) + QStringLiteral(" is already in this try"));
         return;
-
-    tk::Image& slot = Guessed(s);
-    slot.setPicture(Picture1(c).picture());
-    slot.setSize(360, 360);
-    slot.setTag(Picture1(c).Tag());
+    }
+    fillSlot(Guessed(s), Picture1(c).picture(), Picture1(c).Tag());
+    announce(QStringLiteral("%1 placed in %2").arg(pictures::colourName(colour), slotPlace(s)));
 }
 
 void GameBoard::MoveSlotColour(Integer f, Integer t)
@@ -27,62 +31,38 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
     if (!Guessed.exists(f) || !Guessed.exists(t))
         return;
     tk::Image& from = Guessed(f);
-    if (t < RowFirst) {
-        from.setPicture(ColourClicked->picture());
+    const int colour = tags::val(from.Tag());
+    const game::SlotDrop drop = game::dropSlotColour(currentTry(), f - RowFirst, t - RowFirst, colour);
+    if (drop == game::SlotDrop::Refused) {
+        from.setPicture(ColourClicked->picture());  // left at the picture's size
+        if (t >= RowFirst)
+            announce(pictures::colourName(colour) + QStringLiteral(" is already in this try"));
         return;
     }
-    const int v = tk::val(from.Tag());
-    for (Integer j = RowFirst; j <= RowLast; ++j) {
-        if (slotValue(j) == v && j != f) {
-            from.setPicture(ColourClicked->picture());  // left at the picture's size
-            return;
-        }
-    }
     const QString tag = from.Tag();
-    if (f != t && f >= RowFirst) {  // a move within the current try
-        from.setPicture(Blank->picture());
-        from.setSize(360, 360);
-        from.setTag(QStringLiteral("-1"));
-    }
-    tk::Image& to = Guessed(t);
-    to.setPicture(DragColor->picture());
-    to.setSize(360, 360);
-    to.setTag(tag);
-    if (f < RowFirst) {  // a copy from an earlier try
+    if (drop == game::SlotDrop::Moved)
+        emptySlot(from);
+    fillSlot(Guessed(t), DragColor->picture(), tag);
+    if (drop == game::SlotDrop::Copied) {
         from.setPicture(ColourClicked->picture());
-        from.setSize(360, 360);
+        from.setSize(game::SlotSize, game::SlotSize);
     }
-}
-
-GameBoard::Integer GameBoard::firstEmptySlot() const
-{
-    for (Integer j = RowFirst; j <= RowLast; ++j)
-        if (Guessed.exists(j) && Guessed(j).Tag() == u"-1")
-            return j;
-    return -1;
-}
-
-bool GameBoard::currentTryHolds(int colour) const
-{
-    for (Integer j = RowFirst; j <= RowLast; ++j)
-        if (slotValue(j) == colour)
-            return true;
-    return false;
+    if (drop != game::SlotDrop::Kept)
+        announce(QStringLiteral("%1 %2 to %3")
+                     .arg(pictures::colourName(colour), drop == game::SlotDrop::Moved ? QStringLiteral("moved") : QStringLiteral("copied"),
+                          slotPlace(t)));
 }
 
 void GameBoard::Picture1_DblClick(Integer Index)
 {
-    const Integer empty = firstEmptySlot();
-    if (empty < 0 || currentTryHolds(tk::val(Picture1(Index).Tag())))
-        return;
-    PlaceColour(Index, empty);
+    const int p = game::doubleClickTarget(currentTry(), tags::val(Picture1(Index).Tag()));
+    if (p >= 0)
+        PlaceColour(Index, Integer(RowFirst + p));
 }
 
 void GameBoard::Guessed_DblClick(Integer Index)
 {
-    // An empty source reads -1, which the empty slot found matches: nothing.
-    const Integer empty = firstEmptySlot();
-    if (empty < 0 || currentTryHolds(slotValue(Index)))
-        return;
-    MoveSlotColour(Index, empty);
+    const int p = game::doubleClickTarget(currentTry(), slotValue(Index));
+    if (p >= 0)
+        MoveSlotColour(Index, Integer(RowFirst + p));
 }

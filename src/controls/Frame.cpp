@@ -5,9 +5,10 @@
 Frame::Frame(QWidget* host, AmbientFont ambient) : QWidget(host), Placed(this), ambient_(std::move(ambient))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    rect_[0] = new tk::Shape(this, tk::ButtonShadow);
-    rect_[1] = new tk::Shape(this, tk::Highlight3D);
+    outline_[0] = new tk::Shape(this, tk::ButtonShadow);
+    outline_[1] = new tk::Shape(this, tk::Highlight3D);
     initProperties();
+    setSize(1905, 1230);
 }
 
 void Frame::initProperties()
@@ -25,7 +26,7 @@ void Frame::readProperties(const tk::PropertyBag& bag)
     foreColor_ = bag.readProperty("ForeColor", 0).toInt();
     enabled_ = bag.readProperty("Enabled", 0).toBool();
     font_ = bag.readProperty("Font", QVariant::fromValue(ambient_())).value<FontRef>();
-    backStyle_ = tk::Integer(bag.readProperty("BackStyle", 0).toInt());
+    backStyle_ = Integer(bag.readProperty("BackStyle", 0).toInt());
 }
 
 void Frame::writeProperties(tk::PropertyBag& bag) const
@@ -49,19 +50,19 @@ void Frame::setForeColor(std::int32_t v)
     emit propertyChanged("ForeColor");
 }
 
-void Frame::setEnabled(bool v)
+void Frame::setStoredEnabled(bool v)
 {
     enabled_ = v;
     emit propertyChanged("Enabled");
 }
 
-void Frame::setFont(FontRef v)
+void Frame::setStoredFont(FontRef v)
 {
     font_ = std::move(v);
     emit propertyChanged("Font");
 }
 
-void Frame::setBackStyle(tk::Integer v)
+void Frame::setBackStyle(Integer v)
 {
     backStyle_ = v;
     emit propertyChanged("BackStyle");
@@ -77,6 +78,6 @@ void Frame::Resize()
     // The dark outline on the outer pixel at left and top and one in at
     // right and bottom; the light one a pixel further in: a groove.
     const float w = Width(), h = Height();
-    rect_[0]->setBounds(0, 0, w - 8, h - 8);
-    rect_[1]->setBounds(16, 16, w - 10, h - 10);
+    outline_[0]->setBounds(0, 0, w - 8, h - 8);
+    outline_[1]->setBounds(16, 16, w - 10, h - 10);
 }

@@ -1,13 +1,12 @@
 #pragma once
-#include "toolkit/Types.h"
+#include "basics/Integer.h"
+#include "Numbers.h"
 
 #include <array>
 
 // The window-level variables of the game board. Sizes are held as their last
 // index (count - 1); every loop runs from 0 to that index inclusive.
 struct GameState {
-    using Integer = tk::Integer;
-
     Integer DragOffsetX = 0;   // grab point in whole twips; 0 while no drag
     Integer DragOffsetY = 0;
     Integer CurrentTry = 0;    // 0 <= CurrentTry <= MaxTry
@@ -18,8 +17,8 @@ struct GameState {
     Integer FlagNo = 0;
     Integer GameOver = 0;      // FlagNo while a game is in progress
     Integer SoundOn = 0;       // never on: the game plays no sound
-    std::array<Integer, 16> ColourOrder{};  // palette index shown at place k
-    std::array<Integer, 16> CodeColours{};  // 0..MaxPosition: the secret code
+    std::array<Integer, game::PaletteColours> ColourOrder{};  // palette index shown at place k
+    std::array<Integer, game::PaletteColours> CodeColours{};  // 0..MaxPosition: the secret code
     Integer RowFirst = 0;      // first slot of the current try
     Integer RowLast = 0;       // last slot; RowLast - RowFirst == MaxPosition
 

@@ -1,6 +1,8 @@
 #include "Scoring.h"
 
-#include "toolkit/Tags.h"
+#include "basics/Tags.h"
+
+namespace game {
 
 Score scoreTry(std::span<const int> guess, std::span<const int> code)
 {
@@ -13,23 +15,33 @@ Score scoreTry(std::span<const int> guess, std::span<const int> code)
     return s;
 }
 
-QString feedbackSentence(int colours, int positions, int positionCount)
+QString feedbackSentence(Score score, int P)
 {
+    const int colours = score.colours, positions = score.positions;
     // A count of 2 or more brings its own leading blank, so "try" is followed
     // by two blanks there and by one before "only".
     const QString colourPart = colours == 1 ? QStringLiteral("only one color was correct")
-                                            : tk::blankLed(colours) + QStringLiteral(" colors were correct");
+                                            : tags::blankLed(colours) + QStringLiteral(" colors were correct");
     const QString positionPart = positions == 1
         ? QStringLiteral(", and only one was in correct position also")
-        : QStringLiteral(", and") + tk::blankLed(positions) + QStringLiteral(" were in correct position also");
+        : QStringLiteral(", and") + tags::blankLed(positions) + QStringLiteral(" were in correct position also");
 
     if (colours == 0)
         return QStringLiteral("in previous try none of the colors were correct");
-    if (colours == positionCount && positions == 0)
+    if (colours == P && positions == 0)
         return QStringLiteral("all colors are correct, now rearrange these to find correct positions");
-    if (colours == positionCount)
+    if (colours == P)
         return QStringLiteral("all colors are correct") + positionPart;
     if (positions == 0)
         return QStringLiteral("in previous try ") + colourPart + QStringLiteral(", and none was in correct position");
     return QStringLiteral("in previous try ") + colourPart + positionPart;
 }
+
+TryOutcome outcomeOf(Score score, int P, int currentTry, int lastTry)
+{
+    if (score.positions == P)
+        return TryOutcome::Won;
+    return currentTry == lastTry ? TryOutcome::Lost : TryOutcome::Next;
+}
+
+} // namespace game

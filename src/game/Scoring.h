@@ -2,6 +2,8 @@
 #include <QString>
 #include <span>
 
+namespace game {
+
 // Scoring of one try against the code, position by position.
 struct Score {
     int colours = 0;    // every match of a guessed colour with a code peg
@@ -10,6 +12,11 @@ struct Score {
 
 Score scoreTry(std::span<const int> guess, std::span<const int> code);
 
-// The sentence the player reads about the try just scored; positionCount of
-// the code is the number of positions in play.
-QString feedbackSentence(int colours, int positions, int positionCount);
+// The sentence the player reads about the try just scored, with P positions in play.
+QString feedbackSentence(Score score, int P);
+
+enum class TryOutcome { Won, Lost, Next };
+// What a scored try leads to; a right last try wins.
+TryOutcome outcomeOf(Score score, int P, int currentTry, int lastTry);
+
+} // namespace game

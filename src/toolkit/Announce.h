@@ -1,18 +1,25 @@
 #pragma once
 #include <QAccessible>
+#include <QWidget>
 #include <functional>
-
-class QObject;
 
 namespace tk {
 
-// Tells assistive technology that something about w changed. Qt announces
-// shows and hides itself; names and descriptions set at run time are
-// announced here.
-void announce(QObject* w, QAccessible::Event change);
+// Tells a listening assistive technology that something about o changed, so
+// that it asks again; costs nothing while none listens.
+void notifyChange(QObject* o, QAccessible::Event change);
 
-// Hears every announcement as well; for checking them without a screen
-// reader, whose absence leaves Qt's own channel closed.
-void setAnnouncementListener(std::function<void(QObject*, QAccessible::Event)> listener);
+// Speaks a message through a screen reader. A changed name or description
+// reaches Orca without its text, so each message is shown afresh as an
+// object of the role Notification, named by the message: that is read out.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget* window);
+    void say(const QString& message);
+};
+
+// Hears every message as well; for checking them without a screen reader.
+void setAnnouncementListener(std::function<void(const QString&)> listener);
 
 } // namespace tk

@@ -20,7 +20,7 @@ QPalette::ColorRole roleOf(Colour c)
 
 QColor toQColor(Colour c)
 {
-    if (c & 0x80000000u)
+    if (isSystemColour(c))
         return QGuiApplication::palette().color(roleOf(c));
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }

@@ -14,11 +14,18 @@ constexpr Colour rgb(int r, int g, int b)
     return Colour(r) | (Colour(g) << 8) | (Colour(b) << 16);
 }
 
-inline constexpr Colour WindowText = 0x80000008u;
-inline constexpr Colour ButtonFace = 0x8000000Fu;
-inline constexpr Colour ButtonShadow = 0x80000010u;
-inline constexpr Colour ButtonText = 0x80000012u;
-inline constexpr Colour Highlight3D = 0x80000014u;
+inline constexpr Colour SystemColour = 0x80000000u;  // the top bit
+
+constexpr bool isSystemColour(Colour c)
+{
+    return (c & SystemColour) != 0;
+}
+
+inline constexpr Colour WindowText = SystemColour | 0x08;
+inline constexpr Colour ButtonFace = SystemColour | 0x0F;
+inline constexpr Colour ButtonShadow = SystemColour | 0x10;
+inline constexpr Colour ButtonText = SystemColour | 0x12;
+inline constexpr Colour Highlight3D = SystemColour | 0x14;
 
 QColor toQColor(Colour c);
 

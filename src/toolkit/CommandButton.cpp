@@ -1,7 +1,10 @@
 #include "CommandButton.h"
 #include "Announce.h"
-#include "MouseArgs.h"
+#include "Image.h"
+#include "Keys.h"
 
+#include <QAccessibleActionInterface>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -16,21 +19,19 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placed(this
         if (onClick)
             onClick();
     });
+    accessibleActions.push_back({QAccessibleActionInterface::pressAction(), [this] { click(); }});
 }
 
 void CommandButton::setCaption(const QString& caption)
 {
     setText(caption);
-    refreshDescription();
+    notifyChange(this, QAccessible::NameChanged);
 }
 
 void CommandButton::setToolTipText(const QString& text)
 {
     setToolTip(text);
-    if (accessibleDescription() != text) {
-        setAccessibleDescription(text);
-        announce(this, QAccessible::DescriptionChanged);
-    }
+    notifyChange(this, QAccessible::DescriptionChanged);
 }
 
 void CommandButton::setGraphical(Colour background)
@@ -83,8 +84,30 @@ void CommandButton::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton)
         QPushButton::mouseReleaseEvent(e);
     e->accept();
-    if (onMouseUp)
-        onMouseUp(pressArgs(this, e));
+    if (const auto m = pressArgs(this, e); m && onMouseUp)
+        onMouseUp(*m);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e)
+{
+    setKeyboardInUse(this);
+    Integer code = keyCodeOf(e);
+    if (code != 0 && onKeyDown) {
+        onKeyDown(code, shiftOf(e->modifiers()));
+        if (code == 0) {
+            e->accept();
+            return;
+        }
+    }
+    if (code == KeyReturn && !e->isAutoRepeat()) {
+        // Qt leaves Return and Enter to a dialog's default button; here
+        // each button with a click handler answers them itself.
+        if (onClick)
+            click();
+        e->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }
 
 } // namespace tk

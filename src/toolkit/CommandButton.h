@@ -1,7 +1,7 @@
 #pragma once
 #include "Colour.h"
+#include "MouseArgs.h"
 #include "Placed.h"
-#include "Types.h"
 
 #include <QPushButton>
 #include <functional>
@@ -9,8 +9,10 @@
 
 namespace tk {
 
-// A command button. Click is Qt's own (left button, or the keyboard when
-// focused); MouseUp reports every button released after a press on it.
+// A command button. Click is Qt's own (left button, or Space, Return or
+// Enter when focused); MouseUp reports every button released after a press
+// on it, KeyDown every key pressed while it has the focus. A button without
+// a click handler takes no notice of Space, Return or Enter.
 // In graphical style it shows its background colour and wraps its caption.
 class CommandButton : public QPushButton, public Placed {
     Q_OBJECT
@@ -20,17 +22,19 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
     QString toolTipText() const { return toolTip(); }
-    // Read out too, as the button's description.
+    // A screen reader reads it as the button's description.
     void setToolTipText(const QString& text);
     void setGraphical(Colour background);
 
     std::function<void()> onClick;
     std::function<void(const Mouse&)> onMouseUp;
+    std::function<void(Integer& KeyCode, Integer Shift)> onKeyDown;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
 
 private:
     std::optional<Colour> background_;

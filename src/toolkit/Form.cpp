@@ -1,5 +1,8 @@
 #include "Form.h"
+#include "Accessible.h"
+#include "Image.h"
 #include "Font.h"
+#include "Keys.h"
 #include "Placed.h"
 #include "Twips.h"
 
@@ -8,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QProxyStyle>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tk {
@@ -18,6 +23,18 @@ QList<QPointer<Form>>& registry()
     static QList<QPointer<Form>> forms;
     return forms;
 }
+// Menu mnemonics are underlined only once the keyboard is in use, so that a
+// window worked with the mouse looks as it was drawn.
+class MnemonicsOnKeyboard : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_UnderlineShortcut)
+            return widget && keyboardInUse(widget);
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 } // namespace
 
 QList<Form*> openForms()
@@ -29,14 +46,16 @@ QList<Form*> openForms()
     return out;
 }
 
-Form::Form(const QString& caption, float clientWidth, float clientHeight, Sizing sizing)
-    : sizing_(sizing),
-      designed_(toPixels(clientWidth), toPixels(clientHeight)),
+Form::Form(const FormStyle& style)
+    : sizing_(style.sizing),
+      role_(style.role),
+      designed_(toPixels(style.clientWidth), toPixels(style.clientHeight)),
       area_(new QWidget),
       client_(new QWidget(area_)),
       layout_(new QVBoxLayout(this))
 {
-    setWindowTitle(caption);
+    installAccessibleInterfaces();
+    client_->setObjectName(QStringLiteral("client"));
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(area_);
@@ -46,7 +65,7 @@ Form::Form(const QString& caption, float clientWidth, float clientHeight, Sizing
     }
     client_->resize(designed_);
     area_->installEventFilter(this);
-    switch (sizing) {
+    switch (sizing_) {
     case Sizing::Fixed:
         area_->setFixedSize(designed_);
         layout_->setSizeConstraint(QLayout::SetFixedSize);
@@ -107,7 +126,16 @@ QMenuBar* Form::menuBar()
 {
     if (!menuBar_) {
         menuBar_ = new QMenuBar(this);
+        auto* style = new MnemonicsOnKeyboard;
+        style->setParent(menuBar_);
+        menuBar_->setStyle(style);
         layout_->setMenuBar(menuBar_);
+        // F10 opens the first menu, as on most desktops.
+        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+        connect(f10, &QShortcut::activated, menuBar_, [this] {
+            if (!menuBar_->actions().isEmpty())
+                menuBar_->setActiveAction(menuBar_->actions().first());
+        });
     }
     return menuBar_;
 }
@@ -210,7 +238,8 @@ void Form::closeEvent(QCloseEvent* e)
 
 void Form::keyPressEvent(QKeyEvent* e)
 {
-    Integer key = e->key() == Qt::Key_Escape ? Integer(27)
+    setKeyboardInUse(this);
+    Integer key = e->key() == Qt::Key_Escape ? KeyEscape
                   : e->text().isEmpty()      ? Integer(0)
                                              : Integer(e->text().at(0).unicode());
     if (key != 0)

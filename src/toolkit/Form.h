@@ -1,9 +1,9 @@
 #pragma once
-#include "Types.h"
+#include "basics/Integer.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QMenuBar;
 class QVBoxLayout;
@@ -17,13 +17,26 @@ enum class Sizing {
     Scalable,  // the whole client area zooms, keeping its aspect, centred
 };
 
+// What a screen reader is told a window is.
+enum class WindowRole {
+    Main,    // the program's own window: a frame
+    Dialog,  // a side window shown over it
+};
+
+// A window's design: its client area in twips, how it sizes, what it is.
+struct FormStyle {
+    float clientWidth, clientHeight;
+    Sizing sizing;
+    WindowRole role;
+};
+
 // A top-level window of the program: caption, icon, a client area whose size
 // is given in twips, placed in the centre of the screen. Subclasses react to
 // load, activate, resize, unload and key-press events.
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(const QString& caption, float clientWidth, float clientHeight, Sizing sizing);
+    explicit Form(const FormStyle& style);
     ~Form() override;
 
     // The client area: the parent of every control.
@@ -36,6 +49,7 @@ public:
     const QFont& designFont() const { return designFont_; }
     QMenuBar* menuBar();
     QString caption() const { return windowTitle(); }
+    WindowRole role() const { return role_; }
 
     const QString& Tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
@@ -53,10 +67,13 @@ public:
     float outerWidth() const;
     float outerHeight() const;
 
-    // Controls by their layout name, "Label1" or "Guessed(0)".
-    void registerControl(const QString& name, QWidget* control) { controls_.insert(name, control); }
+    // A control by its name, "Label1" or "Guessed(0)".
     template <class T>
-    T* control(const QString& name) const { return dynamic_cast<T*>(controls_.value(name)); }
+    T* control(const QString& name) const { return client_->findChild<T*>(name, Qt::FindDirectChildrenOnly); }
+
+    // The controls a screen reader finds in the client area, in the order it
+    // reads them; without it, all of them in the order they were made.
+    std::function<QList<QWidget*>()> readingOrder;
 
 signals:
     void hidden();
@@ -82,6 +99,7 @@ private:
     void fitClient();
 
     Sizing sizing_;
+    WindowRole role_;
     QSize designed_;
     qreal scale_ = 1.0;
     QFont designFont_;
@@ -89,7 +107,6 @@ private:
     QWidget* client_;
     QVBoxLayout* layout_;
     QMenuBar* menuBar_ = nullptr;
-    QHash<QString, QWidget*> controls_;
     QString tag_;
     bool loaded_ = false;
     bool unloaded_ = false;

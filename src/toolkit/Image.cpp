@@ -1,46 +1,66 @@
 #include "Image.h"
 #include "Announce.h"
-#include "MouseArgs.h"
+#include "Keys.h"
+#include "Twips.h"
 
-#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace tk {
 
+bool keyboardInUse(const QWidget* w)
+{
+    // Qt sets this on a Tab and clears it on a mouse press, for its own focus frames.
+    return w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 namespace {
-// Screen readers present an image as a graphic named by its describe.
-class ImageInterface : public QAccessibleWidget {
-public:
-    explicit ImageInterface(Image* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
-    QString text(QAccessible::Text t) const override
+// Redraws what shows the keyboard's marks: the focused control and the menus' mnemonics.
+void redrawMarks(QWidget* window)
+{
+    if (QWidget* focus = window->focusWidget())
+        focus->update();
+    for (QMenuBar* menus : window->findChildren<QMenuBar*>())
+        menus->update();
+}
+
+// A mouse press in a window puts its keyboard marks away again.
+class MouseEndsMarks : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        const auto* image = static_cast<const Image*>(widget());
-        if (t == QAccessible::Name && image->describe)
-            return image->describe();
-        return QAccessibleWidget::text(t);
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+            QWidget* window = static_cast<QWidget*>(watched)->window();
+            if (window->property("tk.marked").toBool()) {
+                window->setProperty("tk.marked", false);
+                window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+                redrawMarks(window);
+            }
+        }
+        return false;
     }
 };
-
-QAccessibleInterface* imageInterface(const QString& className, QObject* object)
-{
-    if (className == u"tk::Image" && object->isWidgetType())
-        return new ImageInterface(static_cast<Image*>(object));
-    return nullptr;
-}
 } // namespace
 
-void Image::refreshDescription()
+void setKeyboardInUse(QWidget* w)
 {
-    if (describe)
-        announce(this, QAccessible::NameChanged);
+    static const bool watching = (qApp->installEventFilter(new MouseEndsMarks), true);
+    Q_UNUSED(watching);
+    QWidget* window = w->window();
+    if (window->property("tk.marked").toBool())
+        return;
+    window->setProperty("tk.marked", true);
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    redrawMarks(window);
 }
 
 Image::Image(QWidget* parent) : QWidget(parent), Placed(this)
 {
-    static const bool installed = (QAccessible::installFactory(imageInterface), true);
-    Q_UNUSED(installed);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void Image::setPicture(const Picture& picture)
@@ -53,42 +73,64 @@ void Image::setPicture(const Picture& picture)
 Image* Image::cloneHidden() const
 {
     auto* copy = new Image(parentWidget());
-    copy->setObjectName(objectName());
-    copy->hide();
-    copy->picture_ = picture_;
-    copy->setBounds(Left(), Top(), Width(), Height());
+    copy->becomeHiddenCopyOf(*this);
     return copy;
+}
+
+void Image::becomeHiddenCopyOf(const Image& model)
+{
+    hide();
+    setObjectName(model.objectName());
+    setFocusPolicy(model.focusPolicy());
+    picture_ = model.picture_;
+    setTag(QString());
+    setBounds(model.Left(), model.Top(), model.Width(), model.Height());
 }
 
 void Image::showEvent(QShowEvent*)
 {
-    refreshDescription();
+    nameMayHaveChanged();
 }
 
 void Image::hideEvent(QHideEvent*)
 {
-    refreshDescription();
+    nameMayHaveChanged();
 }
 
 void Image::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
     QPainter p(this);
     const qreal scale = scaleOf(this);
-    // Pixel art stays sharp at whole multiples of its pixels; only a zoom in
-    // between is smoothed, where sampling would make pixels of uneven size.
-    const qreal device = scale * devicePixelRatioF();
-    p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(device - std::round(device)) > 1e-3);
-    p.scale(scale, scale);
-    p.drawPixmap(0, 0, picture_.pixmap());
+    if (!picture_.isNull()) {
+        // Pixel art stays sharp at whole multiples of its pixels; only a zoom
+        // in between is smoothed, where sampling would make pixels of uneven size.
+        const qreal device = scale * devicePixelRatioF();
+        p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(device - std::round(device)) > 1e-3);
+        p.save();
+        p.scale(scale, scale);
+        p.drawPixmap(0, 0, picture_.pixmap());
+        p.restore();
+    }
+    if (hasFocus() && keyboardInUse(this)) {
+        // Over the edge of the cell the picture is laid out in: two designed
+        // pixels of the desktop's highlight colour and one of white inside,
+        // which stand out from every peg and from the empty slot.
+        const int cell = toPixels(360, scale), t = std::max(1, qRound(scale));
+        const QRect outer(0, 0, std::min(cell, width()), std::min(cell, height()));
+        const auto ring = [&p](const QRect& r, int width, const QColor& colour) {
+            p.setClipRegion(QRegion(r) - QRegion(r.adjusted(width, width, -width, -width)));
+            p.fillRect(r, colour);
+        };
+        ring(outer, 2 * t, palette().color(QPalette::Highlight));
+        ring(outer.adjusted(2 * t, 2 * t, -2 * t, -2 * t), t, Qt::white);
+    }
 }
 
 void Image::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (onMouseDown)
-        onMouseDown(pressArgs(this, e));
+    if (const auto m = pressArgs(this, e); m && onMouseDown)
+        onMouseDown(*m);
 }
 
 void Image::mouseMoveEvent(QMouseEvent* e)
@@ -101,16 +143,38 @@ void Image::mouseMoveEvent(QMouseEvent* e)
 void Image::mouseReleaseEvent(QMouseEvent* e)
 {
     e->accept();
-    if (onMouseUp)
-        onMouseUp(pressArgs(this, e));
+    if (const auto m = pressArgs(this, e); m && onMouseUp)
+        onMouseUp(*m);
 }
 
 void Image::mouseDoubleClickEvent(QMouseEvent* e)
 {
     // The second press of a double-click arrives only as the double-click.
     e->accept();
-    if (onDblClick)
+    if (pressArgs(this, e) && onDblClick)
         onDblClick();
+}
+
+void Image::keyPressEvent(QKeyEvent* e)
+{
+    setKeyboardInUse(this);
+    Integer code = keyCodeOf(e);
+    if (code != 0 && onKeyDown)
+        onKeyDown(code, shiftOf(e->modifiers()));
+    if (code == 0 && keyCodeOf(e) != 0)
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
+}
+
+void Image::focusInEvent(QFocusEvent*)
+{
+    update();
+}
+
+void Image::focusOutEvent(QFocusEvent*)
+{
+    update();
 }
 
 } // namespace tk

@@ -1,7 +1,7 @@
 #pragma once
+#include "MouseArgs.h"
 #include "Picture.h"
 #include "Placed.h"
-#include "Types.h"
 
 #include <QWidget>
 #include <functional>
@@ -12,7 +12,8 @@ namespace tk {
 // clipped to its size, with the transparent pixels showing what lies behind.
 // Pointer events come through Qt's own delivery, so the pressed image keeps
 // the pointer until release and a double-click arrives as press, release,
-// double-click, release.
+// double-click, release. An image given the keyboard focus shows a focus
+// mark around its designed cell, but only once the keyboard is in use.
 class Image : public QWidget, public Placed {
     Q_OBJECT
 public:
@@ -24,13 +25,12 @@ public:
 
     // A hidden copy: picture, position and size; no Tag and no handlers.
     Image* cloneHidden() const;
+    // Made over into such a copy of model, for a control array's reuse.
+    void becomeHiddenCopyOf(const Image& model);
 
     std::function<void(const Mouse&)> onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onDblClick;
-
-    // An image's name is asked of describe when a reader wants it, so that
-    // moving colours about costs nothing while nobody listens.
-    void refreshDescription() override;
+    std::function<void(Integer& KeyCode, Integer Shift)> onKeyDown;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -38,11 +38,19 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseDoubleClickEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
 
 private:
     Picture picture_;
 };
+
+// Whether focus marks show in w's window: only after a key was pressed
+// there, and until the mouse is pressed again.
+bool keyboardInUse(const QWidget* w);
+void setKeyboardInUse(QWidget* w);
 
 } // namespace tk

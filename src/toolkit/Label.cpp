@@ -1,4 +1,5 @@
 #include "Label.h"
+#include "Announce.h"
 
 namespace tk {
 
@@ -14,7 +15,7 @@ Label::Label(QWidget* parent) : QLabel(parent), Placed(this)
 void Label::setCaption(const QString& caption)
 {
     setText(caption);
-    refreshDescription();
+    notifyChange(this, QAccessible::NameChanged);
 }
 
 void Label::setColours(Colour fore, Colour back)
@@ -26,7 +27,7 @@ void Label::setColours(Colour fore, Colour back)
     // Roles are otherwise inherited from the window's client area.
     setForegroundRole(QPalette::WindowText);
     setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(!(back & 0x80000000u));
+    setAutoFillBackground(!isSystemColour(back));
 }
 
 } // namespace tk

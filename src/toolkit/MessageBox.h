@@ -1,5 +1,5 @@
 #pragma once
-#include "Types.h"
+#include "basics/Integer.h"
 
 #include <QString>
 

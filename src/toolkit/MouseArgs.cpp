@@ -1,4 +1,5 @@
 #include "MouseArgs.h"
+#include "Keys.h"
 #include "Placed.h"
 #include "Twips.h"
 
@@ -17,15 +18,6 @@ Integer buttonsOf(Qt::MouseButtons b)
     return v;
 }
 
-Integer shiftOf(Qt::KeyboardModifiers m)
-{
-    Integer v = 0;
-    if (m & Qt::ShiftModifier) v |= 1;
-    if (m & Qt::ControlModifier) v |= 2;
-    if (m & Qt::AltModifier) v |= 4;
-    return v;
-}
-
 Mouse argsOf(const QObject* receiver, const QMouseEvent* e, Integer button)
 {
     const QPointF p = e->position();
@@ -34,9 +26,13 @@ Mouse argsOf(const QObject* receiver, const QMouseEvent* e, Integer button)
 }
 } // namespace
 
-Mouse pressArgs(const QObject* receiver, const QMouseEvent* e)
+std::optional<Mouse> pressArgs(const QObject* receiver, const QMouseEvent* e)
 {
-    return argsOf(receiver, e, buttonsOf(e->button()));
+    // Back and forward thumb buttons have no number: the game never hears of them.
+    const Integer button = buttonsOf(e->button());
+    if (button == 0)
+        return std::nullopt;
+    return argsOf(receiver, e, button);
 }
 
 Mouse moveArgs(const QObject* receiver, const QMouseEvent* e)

@@ -16,7 +16,6 @@ qreal scaleOf(const QWidget* w)
     return 1.0;
 }
 
-
 void Placed::setLeft(float v)
 {
     left_ = v;
@@ -71,18 +70,13 @@ void Placed::setBounds(float left, float top, float width, float height)
 void Placed::setTag(const QString& tag)
 {
     tag_ = tag;
-    refreshDescription();
+    nameMayHaveChanged();
 }
 
-void Placed::refreshDescription()
+void Placed::nameMayHaveChanged() const
 {
-    if (!describe)
-        return;
-    const QString name = describe();
-    if (name == self_->accessibleName())
-        return;
-    self_->setAccessibleName(name);
-    announce(self_, QAccessible::NameChanged);
+    if (describe)
+        notifyChange(self_, QAccessible::NameChanged);
 }
 
 bool Placed::Visible() const

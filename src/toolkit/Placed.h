@@ -3,15 +3,21 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
 namespace tk {
 
-class Form;
-
 // The zoom of the window that holds w: 1 at its designed size.
 qreal scaleOf(const QWidget* w);
+
+// Something an assistive technology may ask a control to do, under the
+// name QAccessibleActionInterface gives it ("Press", "Increase"...).
+struct Action {
+    QString name;
+    std::function<void()> run;
+};
 
 // Left, Top, Width and Height of a control, held in twips as the game sees
 // them, with its Tag text; the widget is kept at the nearest pixels. Shown
@@ -40,10 +46,12 @@ public:
     const QString& Tag() const { return tag_; }
     void setTag(const QString& tag);
 
-    // What a screen reader says of the control; asked again whenever its Tag,
-    // caption or visibility changes, and the change is announced.
+    // What a screen reader calls the control, asked only when one wants it;
+    // without it, the control's own text. nameMayHaveChanged() tells a
+    // listening reader to ask again.
     std::function<QString()> describe;
-    virtual void refreshDescription();
+    void nameMayHaveChanged() const;
+    std::vector<Action> accessibleActions;
 
     void bringToFront();
     QWidget* widget() const { return self_; }

@@ -1,4 +1,5 @@
 #include "Shapes.h"
+#include "Twips.h"
 
 #include <QPainter>
 
@@ -13,8 +14,8 @@ void Line::setEnds(float x1, float y1, float x2, float y2)
 {
     const float left = std::min(x1, x2), top = std::min(y1, y2);
     // One pixel across, however long.
-    const float w = x1 == x2 ? 15.0f : std::abs(x2 - x1);
-    const float h = y1 == y2 ? 15.0f : std::abs(y2 - y1);
+    const float w = x1 == x2 ? TwipsPerPixel : std::abs(x2 - x1);
+    const float h = y1 == y2 ? TwipsPerPixel : std::abs(y2 - y1);
     setBounds(left, top, w, h);
 }
 

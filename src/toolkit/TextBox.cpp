@@ -34,8 +34,8 @@ void TextBox::setText(const QString& text, Qt::Alignment align)
 void TextBox::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (onMouseDown)
-        onMouseDown(pressArgs(this, e));
+    if (const auto m = pressArgs(this, e); m && onMouseDown)
+        onMouseDown(*m);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Placed(this) {}

@@ -1,6 +1,6 @@
 #pragma once
+#include "MouseArgs.h"
 #include "Placed.h"
-#include "Types.h"
 
 #include <QTextEdit>
 #include <functional>

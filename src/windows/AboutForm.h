@@ -9,5 +9,5 @@ public:
     AboutForm();
 
 protected:
-    void Form_KeyPress(tk::Integer& KeyAscii) override;
+    void Form_KeyPress(Integer& KeyAscii) override;
 };

@@ -10,6 +10,7 @@
 #include "toolkit/TextBox.h"
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -132,7 +133,6 @@ Built build(tk::Form& form, const Window& window)
         if (c.font)
             dynamic_cast<tk::Placed&>(*w).setDesignFont(tk::makeFont(*c.font));
         w->setVisible(c.visible);
-        form.registerControl(name, w);
     }
 
     QWidget* previous = nullptr;
@@ -148,7 +148,9 @@ Built build(tk::Form& form, const Window& window)
     Built built;
     QMenu* menu = nullptr;
     for (const MenuItem& item : window.menu) {
-        const QString caption = QString::fromLatin1(item.caption);
+        QString caption = QString::fromLatin1(item.caption);
+        if (item.mnemonic)
+            caption.insert(caption.indexOf(QLatin1Char(item.mnemonic)), u'&');
         QAction* action = nullptr;
         if (item.level == 0) {
             menu = form.menuBar()->addMenu(caption);
@@ -159,6 +161,8 @@ Built build(tk::Form& form, const Window& window)
         }
         if (action) {
             action->setObjectName(QString::fromLatin1(item.name));
+            if (item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             built.menu.insert(QString::fromLatin1(item.name), action);
         }
     }

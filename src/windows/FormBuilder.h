@@ -7,7 +7,7 @@ class QAction;
 namespace tk { class Form; }
 
 // Makes a window's controls and menu from its layout; every control is
-// registered under "Name" or "Name(i)".
+// named "Name" or "Name(i)".
 namespace layout {
 
 struct Built {

@@ -95,10 +95,10 @@ const layout::Control controls[] = {
 };
 
 const layout::MenuItem menu[] = {
-    {0, "gamex", "Game"},
+    {0, "gamex", "Game", 'G'},
     {1, "Giveup", "Giveup"},
     {1, "Aboutx", "About"},
-    {1, "GiveHelp", "Help"},
+    {1, "GiveHelp", "Help", 0, "F1"},
     {1, "dash1", "-"},
     {1, "GameExit", "Exit"},
 };
@@ -109,7 +109,7 @@ const char* const tabOrder[] = {"Maxpositions", "GuessComplete", "MaxColors", "F
 
 const layout::Window& gameBoardLayout()
 {
-    static const layout::Window window{"GameBoard", "Quorvane v1.0", 7875, 6630, tk::SansBold,
-                                        pictures::BoardIcon, false, controls, menu, tabOrder};
+    static const layout::Window window{"GameBoard", "Quorvane v1.0", {7875, 6630, tk::Sizing::Scalable, tk::WindowRole::Main},
+                                       tk::SansBold, pictures::BoardIcon, controls, menu, tabOrder};
     return window;
 }

@@ -4,8 +4,9 @@
 #include "SideWindowLayouts.h"
 #include "toolkit/Browser.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/Keys.h"
 
-HelpForm::HelpForm() : tk::Form(QString(), helpFormLayout().clientWidth, helpFormLayout().clientHeight, tk::Sizing::Sizable)
+HelpForm::HelpForm() : tk::Form(helpFormLayout().style)
 {
     layout::build(*this, helpFormLayout());
     WebBrowser1 = control<tk::Browser>("WebBrowser1");
@@ -47,6 +48,15 @@ void HelpForm::Command2_Click()
 void HelpForm::Command3_Click()
 {
     hide();
+}
+
+void HelpForm::Form_KeyPress(Integer& KeyAscii)
+{
+    // Esc leaves the page as the Exit button does.
+    if (KeyAscii == tk::KeyEscape) {
+        KeyAscii = 0;
+        Command3_Click();
+    }
 }
 
 void HelpForm::Form_Unload()

@@ -1,6 +1,7 @@
 #pragma once
 #include "toolkit/Colour.h"
 #include "toolkit/Font.h"
+#include "toolkit/Form.h"
 
 #include <optional>
 #include <span>
@@ -31,15 +32,16 @@ struct MenuItem {
     int level;  // 0: on the menu bar, 1: an item of the last menu
     const char* name;
     const char* caption;  // "-" draws a separator
+    char mnemonic = 0;    // the letter of the caption that Alt opens it with
+    const char* shortcut = nullptr;  // a key that chooses it, "F1"
 };
 
 struct Window {
     const char* name;
     const char* caption;
-    float clientWidth, clientHeight;
+    tk::FormStyle style;
     tk::FontDesign font;
     const char* icon;
-    bool sizable;
     std::span<const Control> controls;
     std::span<const MenuItem> menu;
     std::span<const char* const> tabOrder;

@@ -31,14 +31,14 @@ const char* const helpTabOrder[] = {"WebBrowser1", "Command1", "Command2", "Comm
 
 const layout::Window& aboutFormLayout()
 {
-    static const layout::Window window{"AboutForm", "About Quorvane", 5400, 2355, tk::SansBold,
-                                       pictures::AboutIcon, false, aboutControls, {}, aboutTabOrder};
+    static const layout::Window window{"AboutForm", "About Quorvane", {5400, 2355, tk::Sizing::Fixed, tk::WindowRole::Dialog},
+                                       tk::SansBold, pictures::AboutIcon, aboutControls, {}, aboutTabOrder};
     return window;
 }
 
 const layout::Window& helpFormLayout()
 {
-    static const layout::Window window{"HelpForm", "Quorvane Help", 7185, 5625, tk::SansRegular,
-                                       pictures::BoardIcon, true, helpControls, {}, helpTabOrder};
+    static const layout::Window window{"HelpForm", "Quorvane Help", {7185, 5625, tk::Sizing::Sizable, tk::WindowRole::Dialog},
+                                       tk::SansRegular, pictures::BoardIcon, helpControls, {}, helpTabOrder};
     return window;
 }

@@ -4,8 +4,6 @@
 #include <bit>
 #include <ctime>
 
-namespace tk {
-
 std::uint64_t Random::next()
 {
     // splitmix64: small, fast, and every state is valid.
@@ -35,13 +33,17 @@ Random& randomSource()
 
 double timer()
 {
-    // QTime::currentTime() looks at the time zone file again on every call,
-    // and a palette shuffle asks for the time 202 times.
+    // A palette shuffle asks for the time 202 times within a millisecond or
+    // two: the local time of day is worked out once per second.
+    static thread_local time_t second = -1;
+    static thread_local int sinceMidnight = 0;
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
-    tm local{};
-    localtime_r(&now.tv_sec, &local);
-    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + double(now.tv_nsec / 1000000) / 1000.0;
+    if (now.tv_sec != second) {
+        tm local{};
+        localtime_r(&now.tv_sec, &local);
+        second = now.tv_sec;
+        sinceMidnight = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    }
+    return sinceMidnight + double(now.tv_nsec / 1000000) / 1000.0;
 }
-
-} // namespace tk

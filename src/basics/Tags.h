@@ -1,9 +1,8 @@
 #pragma once
-#include "Types.h"
-
 #include <QString>
 
-namespace tk {
+// Numbers as the controls carry them in text.
+namespace tags {
 
 // Numeric value of a text: leading blanks skipped, then an optional sign and
 // digits; anything else ends the number. "" and "abc" read 0.
@@ -15,4 +14,4 @@ QString blankLed(int i);
 // Plain digits for what the player reads: "6", "16".
 QString digits(int i);
 
-} // namespace tk
+} // namespace tags

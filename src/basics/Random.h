@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
-
-namespace tk {
+#include <functional>
 
 // The game's random source: values in [0, 1). Seeding mixes the number into
 // the current state rather than restarting, so seeding twice with the same
@@ -20,7 +19,6 @@ private:
 // The program's one source.
 Random& randomSource();
 
-// Seconds since midnight, with the fraction.
+// What the shuffles seed from: seconds since midnight, with the fraction.
+using Clock = std::function<double()>;
 double timer();
-
-} // namespace tk

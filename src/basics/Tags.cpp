@@ -1,6 +1,6 @@
 #include "Tags.h"
 
-namespace tk {
+namespace tags {
 
 int val(const QString& text)
 {
@@ -31,4 +31,4 @@ QString digits(int i)
     return QString::number(i);
 }
 
-} // namespace tk
+} // namespace tags
