@@ -39,6 +39,8 @@ public:
     BoardControls& ui() const { return *board; }
     GameState& game() const { return *board; }
     QWindow* window() const { return board->windowHandle(); }
+    tk::Image& colour(int c) const { return ui().Picture1(Integer(c)); }
+    tk::Image& slot(int k) const { return ui().Guessed(Integer(k)); }
 
     // A point of the client area in twips, as window pixels at the board's zoom, and back.
     QPoint at(float x, float y) const
@@ -51,18 +53,15 @@ public:
         p = board->client()->mapFrom(board.get(), p);
         return {tk::toTwips(p.x(), board->scale()), tk::toTwips(p.y(), board->scale())};
     }
-    // The middle of the 360-twip cell whose top-left corner is the control's.
+    // The middle of the 360-twip cell whose top-left corner is the control's, or of the control.
     QPoint cellOf(const tk::Placed& c) const { return at(c.Left() + 180, c.Top() + 180); }
     QPoint middleOf(const tk::Placed& c) const { return at(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
-    tk::Image& colour(int c) const { return ui().Picture1(Integer(c)); }
-    tk::Image& slot(int k) const { return ui().Guessed(Integer(k)); }
 
     void press(Qt::MouseButton b, QPoint p) const { QTest::mousePress(window(), b, {}, p); }
     void release(Qt::MouseButton b, QPoint p) const { QTest::mouseRelease(window(), b, {}, p); }
     void move(QPoint p) const { QTest::mouseMove(window(), p); }
     void click(Qt::MouseButton b, QPoint p) const { QTest::mouseClick(window(), b, {}, p); }
     void dblClick(QPoint p) const { QTest::mouseDClick(window(), Qt::LeftButton, {}, p); }
-    // A left-button drag from one window point to another, through a middle point.
     void drag(QPoint from, QPoint to) const
     {
         press(Qt::LeftButton, from);
@@ -70,8 +69,9 @@ public:
         move(to);
         release(Qt::LeftButton, to);
     }
+    void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, middleOf(b)); }
     void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
-    // An action a screen reader offers, "Press", "Increase"...: false when not offered.
+    // Does what a screen reader asks of w ("Press", "Increase"...); false when w offers no such action.
     static bool act(QWidget* w, const QString& action)
     {
         QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(w)->actionInterface();
@@ -84,81 +84,59 @@ public:
     {
         return QAccessible::queryAccessibleInterface(w)->text(t);
     }
-
     // Runs `step` once the event loop about to start (a modal window's) has taken over.
     template <class F>
     void soon(F step) { QTimer::singleShot(0, &scope, step); }
 
-    std::vector<int> code() const
-    {
-        const auto c = board->code();
-        return {c.at.begin(), c.at.begin() + c.size};
-    }
-    std::vector<int> tryColours(int t) const
-    {
-        const auto c = board->slotColours(Integer(t * game().positions()));
-        return {c.at.begin(), c.at.begin() + c.size};
-    }
+    std::vector<int> code() const { return colours(board->code()); }
+    std::vector<int> tryColours(int t) const { return colours(board->slotColours(Integer(t * game().positions()))); }
     std::vector<int> currentTry() const { return tryColours(game().CurrentTry); }
     // Colours written as letters: 'A', 'B'... the code's by position, 'W',
     // 'X'... the colours in play outside the code, in palette order; '-' empty.
     std::vector<int> row(const QString& letters) const
     {
         const std::vector<int> c = code();
-        std::vector<int> wrong;
+        std::vector<int> wrong, out;
         for (Integer k = 0; k <= game().MaxColour; ++k)
             if (std::find(c.begin(), c.end(), game().ColourOrder[std::size_t(k)]) == c.end())
                 wrong.push_back(game().ColourOrder[std::size_t(k)]);
-        std::vector<int> out;
         for (QChar ch : letters)
             out.push_back(ch == u'-' ? -1 : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
         return out;
     }
-    // Every colour of the code, none at its place.
-    std::vector<int> turnedCode() const
+    std::vector<int> turnedCode() const  // every colour of the code, none at its place
     {
         std::vector<int> c = code();
         std::rotate(c.begin(), c.begin() + 1, c.end());
         return c;
     }
-
-    void dblClickColour(int c) const { dblClick(cellOf(colour(c))); }
-    void fill(const std::vector<int>& colours) const
+    void fill(const std::vector<int>& colours) const  // by double-clicks on the palette
     {
         for (int c : colours)
             if (c >= 0)
-                dblClickColour(c);
+                dblClick(cellOf(colour(c)));
     }
-    // Fills the empty slots of the current try by double-clicks, then scores it.
     void playTry(const std::vector<int>& colours) const
     {
         fill(colours);
         clickButton(*ui().GuessComplete);
-    }
-    void clickButton(const tk::CommandButton& button, Qt::MouseButton b = Qt::LeftButton) const
-    {
-        click(b, middleOf(button));
     }
 
     // Everything the player sees of the game and the next move depends on, as text.
     QStringList state() const
     {
         const GameState& g = game();
-        const BoardControls& u = ui();
-        QStringList s{QStringLiteral("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
-        for (const tk::CommandButton* c : {u.MaxColors, u.Maxpositions, u.GuessComplete, u.CongText, u.FailText})
-            s << QStringLiteral("%1 %2 %3 at %4,%5 %6").arg(c->objectName(), c->caption()).arg(c->Visible())
-                     .arg(c->Left()).arg(c->Top()).arg(c->toolTipText());
+        QStringList s{QString("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
+        for (const tk::CommandButton* c : {ui().MaxColors, ui().Maxpositions, ui().GuessComplete, ui().CongText, ui().FailText})
+            s << QString("%1 %2 %3 %4,%5 %6").arg(c->caption()).arg(c->Visible()).arg(c->Left()).arg(c->Top()).arg(c->toolTipText());
         for (Integer i = 0; i < 16; ++i)
-            s << QStringLiteral("palette %1 at %2 %3").arg(i).arg(u.Picture1(i).Left()).arg(u.Picture1(i).Visible());
+            s << QString("colour %1 %2 %3").arg(i).arg(colour(i).Left()).arg(colour(i).Visible());
         for (Integer p = 0; p < 8; ++p)
-            s << QStringLiteral("answer %1 %2 %3").arg(p).arg(u.answer(p).Tag()).arg(u.answer(p).Visible());
+            s << QString("answer %1 %2").arg(ui().answer(p).Tag()).arg(ui().answer(p).Visible());
         for (Integer t = 0; t < 10; ++t)
-            s << QStringLiteral("score %1: %2 %3 %4").arg(t).arg(u.NoCorCol(t).caption(), u.NoCorpos(t).caption())
-                     .arg(u.NoCorCol(t).Visible());
-        for (Integer k = 0; k <= u.Guessed.ubound(); ++k)
-            s << QStringLiteral("slot %1 %2 at %3,%4 %5").arg(k).arg(slot(k).Tag()).arg(slot(k).Left()).arg(slot(k).Top())
-                     .arg(slot(k).Width());
+            s << ui().NoCorCol(t).caption() + ui().NoCorpos(t).caption() + QString::number(ui().NoCorCol(t).Visible());
+        for (Integer k = 0; k <= ui().Guessed.ubound(); ++k)
+            s << QString("slot %1 %2 %3,%4 %5").arg(k).arg(slot(k).Tag()).arg(slot(k).Left()).arg(slot(k).Top()).arg(slot(k).Width());
         return s;
     }
 
@@ -167,50 +145,47 @@ public:
     {
         const GameState& g = game();
         const BoardControls& u = ui();
-        if (g.CurrentTry < 0 || g.CurrentTry > g.MaxTry || g.RowFirst != g.CurrentTry * g.positions()
-            || g.RowLast != g.RowFirst + g.MaxPosition)
-            return QStringLiteral("rows %1..%2 on try %3").arg(g.RowFirst).arg(g.RowLast).arg(g.CurrentTry);
+        const int P = g.positions();
+        if (g.CurrentTry < 0 || g.CurrentTry > g.MaxTry || g.RowFirst != g.CurrentTry * P || g.RowLast != g.RowFirst + P - 1)
+            return QString("rows %1..%2 on try %3").arg(g.RowFirst).arg(g.RowLast).arg(g.CurrentTry);
         if (u.Guessed.ubound() != g.RowLast || u.Guessed.count() != g.RowLast + 1)
-            return QStringLiteral("slots 0..%1, %2 of them").arg(u.Guessed.ubound()).arg(u.Guessed.count());
+            return QString("slots 0..%1, %2 of them").arg(u.Guessed.ubound()).arg(u.Guessed.count());
         // Rows 360 twips apart whatever size a slot was left at, edge to edge, OK beside the last.
         for (Integer k = 0; k <= g.RowLast; ++k) {
-            const QPointF want(u.Guessed(0).Left() + 360 * (k % g.positions()), u.Guessed(0).Top() + 360 * (k / g.positions()));
-            if (QPointF(slot(k).Left(), slot(k).Top()) != want || !slot(k).Visible())
-                return QStringLiteral("slot %1 at %2,%3").arg(k).arg(slot(k).Left()).arg(slot(k).Top());
+            const int c = tags::val(slot(k).Tag());
+            if (QPointF(slot(k).Left(), slot(k).Top()) != QPointF(slot(0).Left() + 360 * (k % P), slot(0).Top() + 360 * (k / P)))
+                return QString("slot %1 at %2,%3").arg(k).arg(slot(k).Left()).arg(slot(k).Top());
+            // and a screen reader is told of each slot what it holds
+            const QString name = QString("try %1 of 10, position %2: %3").arg(k / P + 1).arg(k % P + 1)
+                                     .arg(c < 0 ? QString("empty") : spoken(&colour(c)));
+            if (spoken(&slot(k)) != name || !slot(k).Visible())
+                return QString("slot %1 named %2").arg(k).arg(spoken(&slot(k)));
         }
         if (u.GuessComplete->Top() != slot(g.RowFirst).Top())
-            return QStringLiteral("OK at %1 beside a row at %2").arg(u.GuessComplete->Top()).arg(slot(g.RowFirst).Top());
+            return QString("OK at %1 beside a row at %2").arg(u.GuessComplete->Top()).arg(slot(g.RowFirst).Top());
         std::set<int> seen;
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)
-                return QStringLiteral("colour %1 twice in the current try").arg(c);
+                return QString("colour %1 twice in the current try").arg(c);
         if (u.CongText->Visible() && u.FailText->Visible())
-            return QStringLiteral("both outcome buttons shown");
+            return "both outcome buttons shown";
         if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))
-            return QStringLiteral("outcome shown %1, GameOver %2").arg(u.FailText->Visible()).arg(g.GameOver);
+            return QString("outcome shown %1, GameOver %2").arg(u.FailText->Visible()).arg(g.GameOver);
         if (!u.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0))
-            return QStringLiteral("grab point kept with no drag image");
+            return "grab point kept with no drag image";
         // A finished try keeps its score; the try current at the end may be edited after it.
         for (Integer t = 0; t < 10; ++t) {
             const bool shown = u.NoCorCol(t).Visible(), finished = t < g.CurrentTry;
-            const bool may = finished || (t == g.CurrentTry && g.GameOver == g.FlagYes);
-            if (shown != u.NoCorpos(t).Visible() || (finished && !shown) || (shown && !may))
-                return QStringLiteral("score of try %1 shown: %2").arg(t).arg(shown);
-            if (!finished)
-                continue;
+            if (shown != u.NoCorpos(t).Visible() || (finished && !shown) || (shown && !finished && (t != g.CurrentTry || !g.GameOver)))
+                return QString("score of try %1 shown: %2").arg(t).arg(shown);
             const game::Score s = game::scoreTry(tryColours(t), code());
-            if (u.NoCorCol(t).caption() + u.NoCorpos(t).caption() != tags::digits(s.colours) + tags::digits(s.positions))
-                return QStringLiteral("score of try %1 does not match its slots").arg(t);
-        }
-        // A screen reader is told of each slot what it holds.
-        for (Integer k = 0; k <= g.RowLast; ++k) {
-            const int c = tags::val(slot(k).Tag());
-            const QString name = QStringLiteral("try %1 of 10, position %2: %3")
-                                     .arg(k / g.positions() + 1).arg(k % g.positions() + 1)
-                                     .arg(c < 0 ? QStringLiteral("empty") : spoken(&colour(c)));
-            if (spoken(&slot(k)) != name)
-                return QStringLiteral("slot %1 named %2").arg(k).arg(spoken(&slot(k)));
+            if (finished && u.NoCorCol(t).caption() + u.NoCorpos(t).caption() != tags::digits(s.colours) + tags::digits(s.positions))
+                return QString("score of try %1 does not match its slots").arg(t);
         }
         return {};
     }
+
+private:
+    template <class C>
+    static std::vector<int> colours(const C& c) { return {c.at.begin(), c.at.begin() + c.size}; }
 };

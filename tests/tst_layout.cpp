@@ -1,10 +1,12 @@
-// The windows as designed, before any game code runs, and the panel.
+// The board as designed, before any game code runs; the panel; control arrays.
 #include "board/GameBoard.h"
 #include "controls/Frame.h"
 #include "toolkit/CommandButton.h"
+#include "toolkit/ControlArray.h"
 #include "toolkit/Label.h"
 #include "toolkit/Shapes.h"
 #include "toolkit/Twips.h"
+#include "windows/Pictures.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -89,31 +91,54 @@ private slots:
     void panelKeepsItsPropertiesApartFromTheWidget()
     {
         QWidget host;
-        Frame fresh(&host, [] { return std::make_shared<QFont>("Liberation Sans"); });
+        auto font = std::make_shared<QFont>("Arial");
+        Frame fresh(&host, [] { return std::make_shared<QFont>(); }), loaded(&host, [] { return std::make_shared<QFont>(); });
         QCOMPARE(QSizeF(fresh.Width(), fresh.Height()), QSizeF(1905, 1230));
         QCOMPARE(fresh.outline(1).widget()->geometry(), QRect(1, 1, 126, 81));
+        tk::PropertyBag bag, none;
+        fresh.writeProperties(none);
         QSignalSpy changed(&fresh, &Frame::propertyChanged);
         fresh.setBackColor(7);
         fresh.setStoredEnabled(true);
         fresh.setBackStyle(1);
         fresh.setForeColor(42);
-        auto font = std::make_shared<QFont>("Arial");
         fresh.setStoredFont(font);
         QCOMPARE(changed.count(), 5);
-        QCOMPARE(changed.last().at(0).toString(), QStringLiteral("Font"));
         QVERIFY(fresh.isEnabled() && fresh.StoredFont() == font);  // shared, not copied; the widget's own untouched
-        tk::PropertyBag bag, none;
         fresh.writeProperties(bag);
-        QCOMPARE(bag.names(), QStringList({"BackColor", "ForeColor", "Enabled", "Font", "BackStyle"}));
-        Frame loaded(&host, [] { return std::make_shared<QFont>(); }), empty(&host, [] { return std::make_shared<QFont>(); });
+        QCOMPARE(none.names() + bag.names(), QStringList({"Font", "BackColor", "ForeColor", "Enabled", "Font", "BackStyle"}));
         loaded.readProperties(bag);
         QVERIFY(loaded.BackColor() == 7 && loaded.ForeColor() == 42 && loaded.StoredEnabled() && loaded.BackStyle() == 1);
         QVERIFY(loaded.StoredFont() == font);
-        empty.writeProperties(none);
-        QCOMPARE(none.names(), QStringList({"Font"}));  // what equals its default is left out, but the font
-        empty.setBackColor(9);
-        empty.readProperties(tk::PropertyBag());
-        QVERIFY(empty.BackColor() == 0 && !empty.StoredEnabled() && empty.StoredFont());
+        loaded.readProperties(none);  // what a bag leaves out takes its default
+        QVERIFY(loaded.BackColor() == 0 && !loaded.StoredEnabled() && loaded.StoredFont() && loaded.StoredFont() != font);
+    }
+
+    void controlArrayLoadsCopiesOfElementZeroAndReusesWidgets()
+    {
+        QWidget host;
+        auto* zero = new tk::Image(&host);
+        zero->setPicture(tk::Picture(pictures::Empty));
+        zero->setBounds(1860, 1920, 360, 360);
+        zero->show();
+        tk::ControlArray<tk::Image> array({zero});
+        QList<int> loaded;
+        array.onLoad = [&](Integer i, tk::Image&) { loaded << i; };
+        QVERIFY(array.load(3) && !array.load(3) && !array.unload(0) && !array.unload(2));  // taken, designed, free
+        tk::Image* three = &array(3);
+        three->setTag(" 5");
+        three->setPicture(tk::Picture(pictures::peg(5)));
+        three->show();
+        QVERIFY(array.ubound() == 3 && !array.exists(2) && array.count() == 2);
+        QVERIFY(array.unload(3) && array.ubound() == 0 && array.count() == 1 && three->isHidden());
+        // The index is free again; the widget comes back as a hidden copy of element 0.
+        zero->setLeft(900);
+        QVERIFY(array.load(1));
+        QCOMPARE(&array(1), three);
+        QVERIFY(!three->Visible() && three->picture().sameAs(zero->picture()) && three->Tag().isEmpty());
+        QCOMPARE(QRectF(three->Left(), three->Top(), three->Width(), three->Height()), QRectF(900, 1920, 360, 360));
+        QCOMPARE(loaded, QList<int>({3, 1}));
+        QCOMPARE(host.findChildren<tk::Image*>().size(), 2);
     }
 };
 

@@ -23,8 +23,6 @@ std::vector<int> colours(const QString& letters)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(game::Placement)
-Q_DECLARE_METATYPE(game::SlotDrop)
 Q_DECLARE_METATYPE(game::TryOutcome)
 Q_DECLARE_METATYPE(game::Step)
 
@@ -32,73 +30,52 @@ class tst_Rules : public QObject {
     Q_OBJECT
 
 private slots:
+    // How colours get into the current try: a palette colour put into a
+    // slot, the slot a double-click fills, a slot's colour dropped on another.
     void placement_data()
     {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("row");   // the current try
+        QTest::addColumn<int>("from");      // the source slot, < 0 in an earlier try
+        QTest::addColumn<int>("to");        // the target slot, < 0 outside the try
         QTest::addColumn<QString>("colour");
-        QTest::addColumn<game::Placement>("outcome");
+        QTest::addColumn<int>("outcome");   // Placement, target position, or SlotDrop
         using P = game::Placement;
-        QTest::newRow("into an empty slot") << "A---" << 2 << "E" << P::Placed;
-        QTest::newRow("over another colour") << "AB--" << 1 << "E" << P::Placed;
-        QTest::newRow("colour elsewhere in the try") << "AB--" << 2 << "A" << P::AlreadyThere;
-        QTest::newRow("colour in that very slot") << "AB--" << 1 << "B" << P::AlreadyThere;
-        QTest::newRow("slot of an earlier try") << "AB--" << -1 << "E" << P::OutsideTry;
-        QTest::newRow("beyond the try") << "AB--" << 4 << "E" << P::OutsideTry;
+        using D = game::SlotDrop;
+        QTest::newRow("put into an empty slot") << "place" << "A---" << 0 << 2 << "E" << int(P::Placed);
+        QTest::newRow("put over another colour") << "place" << "AB--" << 0 << 1 << "E" << int(P::Placed);
+        QTest::newRow("put, colour elsewhere in the try") << "place" << "AB--" << 0 << 2 << "A" << int(P::AlreadyThere);
+        QTest::newRow("put, colour in that very slot") << "place" << "AB--" << 0 << 1 << "B" << int(P::AlreadyThere);
+        QTest::newRow("put into an earlier try") << "place" << "AB--" << 0 << -1 << "E" << int(P::OutsideTry);
+        QTest::newRow("put beyond the try") << "place" << "AB--" << 0 << 4 << "E" << int(P::OutsideTry);
+        QTest::newRow("double-click: lowest empty, not the one emptied last") << "double" << "-B-D" << 0 << 0 << "E" << 0;
+        QTest::newRow("double-click after the filled ones") << "double" << "AB--" << 0 << 0 << "E" << 2;
+        QTest::newRow("double-click, colour in the try") << "double" << "AB--" << 0 << 0 << "B" << -1;
+        QTest::newRow("double-click, try full") << "double" << "ABCD" << 0 << 0 << "E" << -1;
+        QTest::newRow("double-click on an empty slot") << "double" << "AB--" << 0 << 0 << "-" << -1;
+        QTest::newRow("move to an empty slot") << "drop" << "AB--" << 0 << 2 << "A" << int(D::Moved);
+        QTest::newRow("move onto a filled slot") << "drop" << "AB--" << 0 << 1 << "A" << int(D::Moved);
+        QTest::newRow("drop onto itself") << "drop" << "AB--" << 1 << 1 << "B" << int(D::Kept);
+        QTest::newRow("copy to an empty slot") << "drop" << "AB--" << -3 << 3 << "C" << int(D::Copied);
+        QTest::newRow("copy onto a filled slot") << "drop" << "AB--" << -2 << 0 << "D" << int(D::Copied);
+        QTest::newRow("copy of a colour in the try") << "drop" << "AB--" << -4 << 2 << "A" << int(D::Refused);
+        QTest::newRow("move onto an earlier try") << "drop" << "AB--" << 1 << -3 << "B" << int(D::Refused);
+        QTest::newRow("copy onto an earlier try") << "drop" << "AB--" << -3 << -2 << "C" << int(D::Refused);
     }
     void placement()
     {
-        QFETCH(QString, row);
-        QFETCH(int, position);
-        QFETCH(QString, colour);
-        QFETCH(game::Placement, outcome);
-        QCOMPARE(game::placeColour(colours(row), position, colours(colour)[0]), outcome);
-    }
-
-    void doubleClickTarget_data()
-    {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("colour");  // "-": the source is an empty slot
-        QTest::addColumn<int>("target");
-        QTest::newRow("lowest empty, not the last emptied") << "-B-D" << "E" << 0;
-        QTest::newRow("after the filled ones") << "AB--" << "E" << 2;
-        QTest::newRow("already in the try") << "AB--" << "B" << -1;
-        QTest::newRow("try full") << "ABCD" << "E" << -1;
-        QTest::newRow("empty source") << "AB--" << "-" << -1;
-    }
-    void doubleClickTarget()
-    {
-        QFETCH(QString, row);
-        QFETCH(QString, colour);
-        QFETCH(int, target);
-        QCOMPARE(game::doubleClickTarget(colours(row), colours(colour)[0]), target);
-    }
-
-    void slotDrop_data()
-    {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<int>("from");  // < 0: a slot of an earlier try
-        QTest::addColumn<int>("to");    // < 0: not a slot of the current try
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<game::SlotDrop>("drop");
-        using D = game::SlotDrop;
-        QTest::newRow("move to an empty slot") << "AB--" << 0 << 2 << "A" << D::Moved;
-        QTest::newRow("move onto a filled slot") << "AB--" << 0 << 1 << "A" << D::Moved;
-        QTest::newRow("onto itself") << "AB--" << 1 << 1 << "B" << D::Kept;
-        QTest::newRow("copy to an empty slot") << "AB--" << -3 << 3 << "C" << D::Copied;
-        QTest::newRow("copy onto a filled slot") << "AB--" << -2 << 0 << "D" << D::Copied;
-        QTest::newRow("copy of a colour in the try") << "AB--" << -4 << 2 << "A" << D::Refused;
-        QTest::newRow("move onto an earlier try") << "AB--" << 1 << -3 << "B" << D::Refused;
-        QTest::newRow("copy onto an earlier try") << "AB--" << -3 << -2 << "C" << D::Refused;
-    }
-    void slotDrop()
-    {
+        QFETCH(QString, rule);
         QFETCH(QString, row);
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QString, colour);
-        QFETCH(game::SlotDrop, drop);
-        QCOMPARE(game::dropSlotColour(colours(row), from, to, colours(colour)[0]), drop);
+        QFETCH(int, outcome);
+        const std::vector<int> r = colours(row);
+        const int c = colours(colour)[0];
+        QCOMPARE(rule == u"place"    ? int(game::placeColour(r, to, c))
+                 : rule == u"double" ? game::doubleClickTarget(r, c)
+                                     : int(game::dropSlotColour(r, from, to, c)),
+                 outcome);
     }
 
     void dropTarget_data()
@@ -128,50 +105,38 @@ private slots:
         QTest::addColumn<QString>("guess");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("sentence");
-        QTest::addColumn<game::TryOutcome>("outcome");  // on try 1 of 10
+        QTest::addColumn<int>("currentTry");  // of 0..9
+        QTest::addColumn<game::TryOutcome>("outcome");
         using O = game::TryOutcome;
-        QTest::newRow("0,0") << "EFGH" << "ABCD" << "in previous try none of the colors were correct" << O::Next;
-        QTest::newRow("1,0") << "EAGH" << "ABCD" << "in previous try only one color was correct, and none was in correct position" << O::Next;
-        QTest::newRow("2,0") << "BAGH" << "ABCD" << "in previous try  2 colors were correct, and none was in correct position" << O::Next;
-        QTest::newRow("1,1") << "AFGH" << "ABCD" << "in previous try only one color was correct, and only one was in correct position also" << O::Next;
-        QTest::newRow("3,1") << "ACBH" << "ABCD" << "in previous try  3 colors were correct, and only one was in correct position also" << O::Next;
-        QTest::newRow("3,2") << "ABDH" << "ABCD" << "in previous try  3 colors were correct, and 2 were in correct position also" << O::Next;
-        QTest::newRow("4,0") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << O::Next;
-        QTest::newRow("4,1") << "ACDB" << "ABCD" << "all colors are correct, and only one was in correct position also" << O::Next;
-        QTest::newRow("4,2") << "ABDC" << "ABCD" << "all colors are correct, and 2 were in correct position also" << O::Next;
-        QTest::newRow("4,4 won") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << O::Won;
-        QTest::newRow("3 of 3, rearranged") << "JBE" << "EJB" << "all colors are correct, now rearrange these to find correct positions" << O::Next;
-        QTest::newRow("7 of 7 won") << "ABCDEFG" << "ABCDEFG" << "all colors are correct, and 7 were in correct position also" << O::Won;
-        QTest::newRow("6 of 7, 5 in place") << "ABCDEGH" << "ABCDEFG" << "in previous try  6 colors were correct, and 5 were in correct position also" << O::Next;
+        QTest::newRow("0,0") << "EFGH" << "ABCD" << "in previous try none of the colors were correct" << 0 << O::Next;
+        QTest::newRow("1,0") << "EAGH" << "ABCD" << "in previous try only one color was correct, and none was in correct position" << 0 << O::Next;
+        QTest::newRow("2,0") << "BAGH" << "ABCD" << "in previous try  2 colors were correct, and none was in correct position" << 0 << O::Next;
+        QTest::newRow("1,1") << "AFGH" << "ABCD" << "in previous try only one color was correct, and only one was in correct position also" << 0 << O::Next;
+        QTest::newRow("3,1") << "ACBH" << "ABCD" << "in previous try  3 colors were correct, and only one was in correct position also" << 0 << O::Next;
+        QTest::newRow("3,2") << "ABDH" << "ABCD" << "in previous try  3 colors were correct, and 2 were in correct position also" << 0 << O::Next;
+        QTest::newRow("4,0") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 0 << O::Next;
+        QTest::newRow("4,1") << "ACDB" << "ABCD" << "all colors are correct, and only one was in correct position also" << 0 << O::Next;
+        QTest::newRow("4,2") << "ABDC" << "ABCD" << "all colors are correct, and 2 were in correct position also" << 0 << O::Next;
+        QTest::newRow("4,4 won") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << 0 << O::Won;
+        QTest::newRow("3 of 3, rearranged") << "JBE" << "EJB" << "all colors are correct, now rearrange these to find correct positions" << 0 << O::Next;
+        QTest::newRow("7 of 7 won") << "ABCDEFG" << "ABCDEFG" << "all colors are correct, and 7 were in correct position also" << 0 << O::Won;
+        QTest::newRow("ninth, wrong") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 8 << O::Next;
+        QTest::newRow("tenth, wrong") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 9 << O::Lost;
+        QTest::newRow("tenth, right: a win") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << 9 << O::Won;
+        QTest::newRow("6 of 7, 5 in place") << "ABCDEGH" << "ABCDEFG" << "in previous try  6 colors were correct, and 5 were in correct position also" << 0 << O::Next;
     }
     void scoring()
     {
         QFETCH(QString, guess);
         QFETCH(QString, code);
         QFETCH(QString, sentence);
+        QFETCH(int, currentTry);
         QFETCH(game::TryOutcome, outcome);
         const game::Score s = game::scoreTry(colours(guess), colours(code));
         QCOMPARE(game::feedbackSentence(s, int(code.size())), sentence);
-        QCOMPARE(game::outcomeOf(s, int(code.size()), 0, 9), outcome);
+        QCOMPARE(game::outcomeOf(s, int(code.size()), currentTry, 9), outcome);
     }
 
-    void lastTry_data()
-    {
-        QTest::addColumn<int>("currentTry");
-        QTest::addColumn<QString>("guess");
-        QTest::addColumn<game::TryOutcome>("outcome");
-        using O = game::TryOutcome;
-        QTest::newRow("ninth, wrong") << 8 << "BCDA" << O::Next;
-        QTest::newRow("tenth, wrong") << 9 << "BCDA" << O::Lost;
-        QTest::newRow("tenth, right: a win") << 9 << "ABCD" << O::Won;
-    }
-    void lastTry()
-    {
-        QFETCH(int, currentTry);
-        QFETCH(QString, guess);
-        QFETCH(game::TryOutcome, outcome);
-        QCOMPARE(game::outcomeOf(game::scoreTry(colours(guess), colours("ABCD")), 4, currentTry, 9), outcome);
-    }
 
     void selectors_data()
     {

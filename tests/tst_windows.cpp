@@ -74,29 +74,38 @@ private slots:
             delete f;
     }
 
-    void helpPageFoundWhereverTheProgramLies_data()
+    void helpShowsThePageBesideTheProgram_data()
     {
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QByteArray>("title");
-        QTest::addColumn<QString>("shows");
-        QTest::newRow("blanks") << "my  games" << QByteArray("Rules") << "Rules";
-        QTest::newRow("letters beyond ASCII") << "Spiele für Zoë" << QByteArray("Rules") << "Rules";
-        QTest::newRow("percent and hash") << "100% #fun" << QByteArray("Rules") << "Rules";
-        QTest::newRow("no page") << "no help here" << QByteArray() << "Page not found";
+        QTest::addColumn<QByteArray>("title");  // none: no page there
+        QTest::addColumn<QSize>("size");        // the window's own size in pixels; empty: as first shown
+        QTest::addColumn<QString>("follows");   // which of the browser's width and height follow the window
+        QTest::newRow("blanks, as first shown") << "my  games" << QByteArray("Rules") << QSize() << "wh";
+        QTest::newRow("beyond ASCII, larger") << "Spiele für Zoë" << QByteArray("Rules") << QSize(700, 600) << "wh";
+        QTest::newRow("percent and hash, just tall enough") << "100% #fun" << QByteArray("Rules") << QSize(500, 35) << "wh";
+        QTest::newRow("no page, too low") << "no help here" << QByteArray() << QSize(500, 34) << "w";
+        QTest::newRow("too narrow") << "x" << QByteArray("Rules") << QSize(1, 500) << "h";
     }
-    void helpPageFoundWhereverTheProgramLies()
+    void helpShowsThePageBesideTheProgram()
     {
         QFETCH(QString, folder);
         QFETCH(QByteArray, title);
-        QFETCH(QString, shows);
+        QFETCH(QSize, size);
+        QFETCH(QString, follows);
         QCOMPARE(helpPagePath("/") + helpPagePath("/opt/games/") + helpPagePath("/opt"),
                  QStringLiteral("/quorvane.htm/opt/games/quorvane.htm/opt/quorvane.htm"));
         HelpForm& help = openHelp(folder, title);
-        QVERIFY2(browser(help).toPlainText().startsWith(shows, Qt::CaseInsensitive), qPrintable(browser(help).toPlainText()));
-        const QString first = browser(help).locationURL();
-        press(help, "Command1");  // with no step taken, Back and Forward have nowhere to go
-        press(help, "Command2");
-        QCOMPARE(browser(help).locationURL(), first);
+        QVERIFY(browser(help).toPlainText().startsWith(title.isEmpty() ? QString("Page not found") : QString(title)));
+        const float width = browser(help).Width(), height = browser(help).Height();
+        if (size.isValid()) {
+            help.resize(size);
+            QTRY_COMPARE(help.size(), size);
+        }
+        // Flush with the right edge, 105 twips above the bottom, as the layout was drawn;
+        // an outer size the formulas would make negative leaves that side as it was.
+        QCOMPARE(QPointF(browser(help).Left(), browser(help).Top()), QPointF(30, 420));
+        QCOMPARE(browser(help).Width(), follows.contains('w') ? tk::toTwips(help.width()) - 30 : width);
+        QCOMPARE(browser(help).Height(), follows.contains('h') ? tk::toTwips(help.height()) - 105 - 420 : height);
     }
 
     void helpStepsOnlyBetweenPlacesOfThePage()
@@ -104,6 +113,8 @@ private slots:
         HelpForm& help = openHelp("steps#2", "Steps");
         const QString first = browser(help).locationURL();
         QScrollBar& scroll = *browser(help).verticalScrollBar();
+        press(help, "Command1");  // with no step taken, Back and Forward have nowhere to go
+        press(help, "Command2");
         clickLink(help, "elsewhere");  // other sites are not visited
         QCOMPARE(browser(help).locationURL(), first);
         clickLink(help, "down");
@@ -131,34 +142,6 @@ private slots:
         }
     }
 
-    void helpBrowserFillsTheWindow_data()
-    {
-        QTest::addColumn<QSize>("size");  // the window's own size in pixels; empty: as first shown
-        QTest::addColumn<bool>("widthFollows");
-        QTest::addColumn<bool>("heightFollows");
-        QTest::newRow("as first shown") << QSize() << true << true;
-        QTest::newRow("larger") << QSize(700, 600) << true << true;
-        QTest::newRow("just tall enough") << QSize(500, 35) << true << true;  // outer height 900 twips
-        QTest::newRow("too low: height kept") << QSize(500, 34) << true << false;
-        QTest::newRow("too narrow: width kept") << QSize(1, 500) << false << true;
-    }
-    void helpBrowserFillsTheWindow()
-    {
-        QFETCH(QSize, size);
-        QFETCH(bool, widthFollows);
-        QFETCH(bool, heightFollows);
-        HelpForm& help = openHelp("sizes", "Sizes");
-        const float width = browser(help).Width(), height = browser(help).Height();
-        if (size.isValid()) {
-            help.resize(size);
-            QTRY_COMPARE(help.size(), size);
-        }
-        // Flush with the right edge, 105 twips above the bottom, as the layout was drawn.
-        QCOMPARE(QPointF(browser(help).Left(), browser(help).Top()), QPointF(30, 420));
-        QCOMPARE(browser(help).Width(), widthFollows ? tk::toTwips(help.width()) - 30 : width);
-        QCOMPARE(browser(help).Height(), heightFollows ? tk::toTwips(help.height()) - 105 - 420 : height);
-    }
-
     void aboutClosesOnlyWhereItShould_data()
     {
         QTest::addColumn<QString>("target");  // a control, or a key
@@ -167,10 +150,8 @@ private slots:
         QTest::newRow("OK") << "AboutOk" << Qt::LeftButton << true;
         QTest::newRow("OK, right button") << "AboutOk" << Qt::RightButton << false;
         QTest::newRow("text, right, on the press") << "AboutText" << Qt::RightButton << true;
-        QTest::newRow("text, middle, on the press") << "AboutText" << Qt::MiddleButton << true;
         QTest::newRow("text, back button") << "AboutText" << Qt::BackButton << false;
         QTest::newRow("version") << "Label1" << Qt::LeftButton << false;
-        QTest::newRow("icon") << "Picture1" << Qt::LeftButton << false;
         QTest::newRow("Esc, swallowed") << "Esc" << Qt::NoButton << true;
         QTest::newRow("another key") << "A" << Qt::NoButton << false;
         QTest::newRow("Enter on OK") << "Return" << Qt::NoButton << true;
