@@ -102,11 +102,11 @@ public:
             if (rng() % 3 == 0)
                 d.drag(d.cellOf(d.colour(c)), d.cellOf(d.slot(k)));
             else
-                d.dblClickColour(c);
+                d.dblClick(d.cellOf(d.colour(c)));
         }
         // Whatever a refused placement left empty is filled from the palette.
         for (size_t i = 0; i < colours.size() * 2 && firstEmpty() >= 0; ++i)
-            d.dblClickColour(colours[i % colours.size()]);
+            d.dblClick(d.cellOf(d.colour(colours[i % colours.size()])));
     }
 
     enum Outcome { Won, Lost, GaveUp };

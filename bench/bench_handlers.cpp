@@ -177,7 +177,7 @@ public:
                 next = 1;
             }
             for (; next < P - 3; ++next)
-                timed("dblclick (palette)", [&] { d.dblClickColour(guess[size_t(next)]); });
+                timed("dblclick (palette)", [&] { d.dblClick(d.cellOf(d.colour(guess[size_t(next)]))); });
             auto cellOfColour = [&](int c) { return d.cellOf(d.colour(c)); };
             auto cellOfSlot = [&](int k) { return d.cellOf(d.slot(k)); };
             // The last three: two palette drags, the second into the last slot, then

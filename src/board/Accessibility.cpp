@@ -2,6 +2,7 @@
 
 #include "basics/Tags.h"
 #include "toolkit/Announce.h"
+#include "toolkit/Keys.h"
 #include "windows/Pictures.h"
 
 #include <QAccessibleActionInterface>
@@ -49,11 +50,15 @@ void GameBoard::describeControls()
     const QString use = QStringLiteral("Up or plus raises, Down or minus lowers; so do the left and right mouse buttons");
     MaxColors->setAccessibleDescription(use);
     Maxpositions->setAccessibleDescription(use);
-    MaxColors->accessibleActions = {{QAccessibleActionInterface::increaseAction(), [this] { MaxColors_MouseUp(tk::LeftButton, 0, 0, 0); }},
-                          {QAccessibleActionInterface::decreaseAction(), [this] { MaxColors_MouseUp(tk::RightButton, 0, 0, 0); }}};
-    Maxpositions->accessibleActions = {
-        {QAccessibleActionInterface::increaseAction(), [this] { Maxpositions_MouseUp(tk::LeftButton, 0, 0, 0); }},
-        {QAccessibleActionInterface::decreaseAction(), [this] { Maxpositions_MouseUp(tk::RightButton, 0, 0, 0); }}};
+    // What Up and Down do, through the same key handlers.
+    for (tk::CommandButton* selector : {MaxColors, Maxpositions}) {
+        const auto step = [this, selector](Integer key) {
+            dropCarried(true);
+            selector == MaxColors ? MaxColors_KeyDown(key, 0) : Maxpositions_KeyDown(key, 0);
+        };
+        selector->accessibleActions = {{QAccessibleActionInterface::increaseAction(), [step] { step(tk::KeyUp); }},
+                                       {QAccessibleActionInterface::decreaseAction(), [step] { step(tk::KeyDown); }}};
+    }
     DragColor->describe = [] { return QStringLiteral("color being dragged"); };
     readingOrder = [this] { return screenOrder(); };
 }
