@@ -47,7 +47,7 @@ void GameBoard::describeControls()
     }
     MaxColors->describe = [this] { return QStringLiteral("colors: %1").arg(MaxColors->caption()); };
     Maxpositions->describe = [this] { return QStringLiteral("positions: %1").arg(Maxpositions->caption()); };
-    const QString use = QStringLiteral("Up or plus raises, Down or minus lowers; so do the left and right mouse buttons");
+    const QString use = QStringLiteral("Up raises, Down lowers");
     MaxColors->setAccessibleDescription(use);
     Maxpositions->setAccessibleDescription(use);
     // What Up and Down do, through the same key handlers.
@@ -66,6 +66,11 @@ void GameBoard::describeControls()
 void GameBoard::describeSlot(Integer k, tk::Image& slot)
 {
     slot.describe = [this, k] { return slotPlace(k) + QStringLiteral(": ") + colourOrEmpty(slotValue(k)); };
+    // A scored try's score, heard again on any of its slots.
+    slot.explain = [this, k] {
+        const Integer t = Integer(k / positions());
+        return NoCorCol(t).isHidden() ? QString() : scoreName(t);
+    };
     slot.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, k] { doubleClickSlot(k); }}};
 }
 
@@ -114,7 +119,7 @@ QList<QWidget*> GameBoard::screenOrder() const
     return order;
 }
 
-void GameBoard::announce(const QString& message)
+void GameBoard::announce(const QString& message, bool afterBurst)
 {
-    announcer_->say(message);
+    announcer_->say(message, afterBurst);
 }

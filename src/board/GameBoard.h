@@ -124,10 +124,13 @@ private:
     void describeControls();
     void describeSlot(Integer k, tk::Image& slot);
     QList<QWidget*> screenOrder() const;
-    void announce(const QString& message);
+    // afterBurst: the board was laid out anew, which a reader hears of at length first.
+    void announce(const QString& message, bool afterBurst = false);
     QString slotPlace(Integer k) const;  // "try 3 of 10, position 2"
     QString scoreName(Integer t) const;  // "try 1: 2 correct colors, 1 correct position"
     QString codeSpoken() const;          // "The code was red, navy, teal, white."
+    QString replaced(Integer k) const;   // ", replacing teal" when slot k holds a colour
+    void refused(int colour);            // why a colour went nowhere
 
     void wireHandlers();
     void wireSlot(Integer k, tk::Image& slot);

@@ -1,6 +1,7 @@
 #include "GameBoard.h"
 
 #include "toolkit/Keys.h"
+#include "windows/Pictures.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -122,8 +123,9 @@ void GameBoard::pickUp(bool fromPalette, Integer index)
     carried_ = {fromPalette, index, -1};
     qApp->installEventFilter(this);  // a mouse press puts it back
     const int empty = game::lowestEmpty(currentTry());
+    const int colour = fromPalette ? int(index) : slotValue(index);
     carryTo(!fromPalette && index >= RowFirst ? index : Integer(RowFirst + std::max(empty, 0)));
-    announce(QStringLiteral("picked up; Left and Right choose a slot, Space drops, Escape puts back"));
+    announce(pictures::colourName(colour) + QStringLiteral(" picked up: arrows choose the slot, Space drops it, Escape puts it back"));
 }
 
 void GameBoard::carryTo(Integer slot)
@@ -164,7 +166,7 @@ void GameBoard::dropCarried(bool backWhereItCame)
     }
     if (backWhereItCame) {
         source.setFocus(Qt::TabFocusReason);
-        announce(QStringLiteral("put back"));
+        announce(pictures::colourName(c.fromPalette ? int(c.index) : slotValue(c.index)) + QStringLiteral(" put back"));
     }
 }
 

@@ -8,6 +8,8 @@ void GameBoard::endGame(tk::CommandButton* outcome)
     for (Integer p = 0; p <= MaxPosition; ++p)
         answer(p).show();
     GameOver = FlagYes;
+    // The keyboard goes where the next game starts: no key left on OK re-scores the try.
+    outcome->setFocus(Qt::OtherFocusReason);
 }
 
 void GameBoard::Giveup_Click()

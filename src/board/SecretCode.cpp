@@ -7,14 +7,15 @@
 void GameBoard::ShufflePalette()
 {
     game::shufflePaletteOrder(ColourOrder, randomSource(), timer);
-    for (Integer i = 0; i < game::PaletteColours; ++i)
-        Picture1(i).hide();
     const float x0 = Guessed(0).Left();
     const float w = Picture1(0).Width();
-    for (Integer k = 0; k < game::PaletteColours; ++k)
-        Picture1(ColourOrder[std::size_t(k)]).setLeft(x0 + float(k) * w);
-    for (Integer k = 0; k <= MaxColour; ++k)
-        Picture1(ColourOrder[std::size_t(k)]).show();
+    // The row in its new order, the colours in play shown; each colour is
+    // shown or hidden once, not hidden first and shown again.
+    for (Integer k = 0; k < game::PaletteColours; ++k) {
+        tk::Image& colour = Picture1(ColourOrder[std::size_t(k)]);
+        colour.setLeft(x0 + float(k) * w);
+        colour.setVisible(k <= MaxColour);
+    }
 }
 
 void GameBoard::MakeSecretCode()

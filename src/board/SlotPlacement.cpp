@@ -18,12 +18,11 @@ void GameBoard::PlaceColour(Integer c, Integer s)
     Label1->hide();
     Label2->hide();
     GuessComplete->show();
-    if (placement == game::Placement::AlreadyThere) {
-        announce(pictures::colourName(colour) + QStringLiteral(" is already in this try"));
-        return;
-    }
+    if (placement == game::Placement::AlreadyThere)
+        return refused(colour);
+    const QString replacing = replaced(s);
     fillSlot(Guessed(s), Picture1(c).picture(), Picture1(c).Tag());
-    announce(QStringLiteral("%1 placed in %2").arg(pictures::colourName(colour), slotPlace(s)));
+    announce(QStringLiteral("%1 placed in %2").arg(pictures::colourName(colour), slotPlace(s)) + replacing);
 }
 
 void GameBoard::MoveSlotColour(Integer f, Integer t)
@@ -36,10 +35,10 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
     if (drop == game::SlotDrop::Refused) {
         from.setPicture(ColourClicked->picture());  // left at the picture's size
         if (t >= RowFirst)
-            announce(pictures::colourName(colour) + QStringLiteral(" is already in this try"));
+            refused(colour);
         return;
     }
-    const QString tag = from.Tag();
+    const QString tag = from.Tag(), replacing = f == t ? QString() : replaced(t);
     if (drop == game::SlotDrop::Moved)
         emptySlot(from);
     fillSlot(Guessed(t), DragColor->picture(), tag);
@@ -50,19 +49,38 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
     if (drop != game::SlotDrop::Kept)
         announce(QStringLiteral("%1 %2 to %3")
                      .arg(pictures::colourName(colour), drop == game::SlotDrop::Moved ? QStringLiteral("moved") : QStringLiteral("copied"),
-                          slotPlace(t)));
+                          slotPlace(t))
+                 + replacing);
+}
+
+QString GameBoard::replaced(Integer k) const
+{
+    const int c = slotValue(k);
+    return c < 0 ? QString() : QStringLiteral(", replacing ") + pictures::colourName(c);
+}
+
+void GameBoard::refused(int colour)
+{
+    // What a sighted player sees at once: nothing happened, and why.
+    announce(game::holds(currentTry(), colour) ? pictures::colourName(colour) + QStringLiteral(" is already in this try")
+                                               : QStringLiteral("this try is full"));
 }
 
 void GameBoard::Picture1_DblClick(Integer Index)
 {
-    const int p = game::doubleClickTarget(currentTry(), tags::val(Picture1(Index).Tag()));
-    if (p >= 0)
-        PlaceColour(Index, Integer(RowFirst + p));
+    const int colour = tags::val(Picture1(Index).Tag());
+    const int p = game::doubleClickTarget(currentTry(), colour);
+    if (p < 0)
+        return refused(colour);
+    PlaceColour(Index, Integer(RowFirst + p));
 }
 
 void GameBoard::Guessed_DblClick(Integer Index)
 {
-    const int p = game::doubleClickTarget(currentTry(), slotValue(Index));
+    const int colour = slotValue(Index);
+    const int p = game::doubleClickTarget(currentTry(), colour);
+    if (p < 0 && colour >= 0)
+        return refused(colour);
     if (p >= 0)
         MoveSlotColour(Index, Integer(RowFirst + p));
 }

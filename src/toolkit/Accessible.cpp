@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Image.h"
 #include "Label.h"
+#include "TextBox.h"
 
 #include <QAccessibleWidget>
 
@@ -23,12 +24,16 @@ public:
             return placed_->describe();
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
-        if (t == QAccessible::Name) {
+        if (t == QAccessible::Name) {  // a caption's blanks lay it out; they are not read
             if (const auto* button = qobject_cast<const QAbstractButton*>(widget()))
-                return button->text();
+                return button->text().simplified();
             if (const auto* label = qobject_cast<const QLabel*>(widget()))
-                return label->text();
+                return label->text().simplified();
+            if (const auto* box = qobject_cast<const QTextEdit*>(widget()))
+                return box->toPlainText().simplified();
         }
+        if (t == QAccessible::Description && placed_->explain)
+            return placed_->explain();
         if (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())
             return widget()->toolTip();
         return QAccessibleWidget::text(t);
@@ -99,6 +104,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new ControlInterface(w, static_cast<CommandButton*>(w), QAccessible::Button);
     if (className == u"tk::Label")
         return new ControlInterface(w, static_cast<Label*>(w), QAccessible::StaticText);
+    if (className == u"tk::TextBox")  // read-only: read as text, never edited
+        return new ControlInterface(w, static_cast<TextBox*>(w), QAccessible::StaticText);
     if (className == u"tk::Announcer")
         return new QAccessibleWidget(w, QAccessible::Notification);
     if (className == u"tk::Form") {

@@ -26,14 +26,30 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);  // shown, to be read, but draws nothing
     hide();
+    later_.setSingleShot(true);
+    later_.setInterval(500);
+    connect(&later_, &QTimer::timeout, this, [this] {
+        showNow(waiting_.join(u' '));
+        waiting_.clear();
+    });
 }
 
-void Announcer::say(const QString& message)
+void Announcer::say(const QString& message, bool afterBurst)
 {
     if (listener())
         listener()(message);
     if (!QAccessible::isActive())
         return;
+    if (afterBurst || later_.isActive()) {  // in order, after what waits already
+        waiting_ << message;
+        later_.start();
+        return;
+    }
+    showNow(message);
+}
+
+void Announcer::showNow(const QString& message)
+{
     hide();
     setAccessibleName(message);
     show();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAccessible>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -16,7 +17,14 @@ class Announcer : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* window);
-    void say(const QString& message);
+    // After a burst of changes (a board laid out anew) the message waits a
+    // moment: Orca drops whatever queues behind fifty or more events.
+    void say(const QString& message, bool afterBurst = false);
+
+private:
+    void showNow(const QString& message);
+    QStringList waiting_;
+    QTimer later_;
 };
 
 // Hears every message as well; for checking them without a screen reader.

@@ -87,16 +87,6 @@ void Image::becomeHiddenCopyOf(const Image& model)
     setBounds(model.Left(), model.Top(), model.Width(), model.Height());
 }
 
-void Image::showEvent(QShowEvent*)
-{
-    nameMayHaveChanged();
-}
-
-void Image::hideEvent(QHideEvent*)
-{
-    nameMayHaveChanged();
-}
-
 void Image::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

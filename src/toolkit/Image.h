@@ -41,8 +41,6 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
     void focusInEvent(QFocusEvent*) override;
     void focusOutEvent(QFocusEvent*) override;
-    void showEvent(QShowEvent*) override;
-    void hideEvent(QHideEvent*) override;
 
 private:
     Picture picture_;

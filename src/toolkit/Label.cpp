@@ -15,7 +15,7 @@ Label::Label(QWidget* parent) : QLabel(parent), Placed(this)
 void Label::setCaption(const QString& caption)
 {
     setText(caption);
-    notifyChange(this, QAccessible::NameChanged);
+    nameMayHaveChanged();
 }
 
 void Label::setColours(Colour fore, Colour back)

@@ -75,7 +75,8 @@ void Placed::setTag(const QString& tag)
 
 void Placed::nameMayHaveChanged() const
 {
-    if (describe)
+    // A hidden control is not read at all; it is asked afresh once shown.
+    if (describe && !self_->isHidden())
         notifyChange(self_, QAccessible::NameChanged);
 }
 

@@ -50,6 +50,8 @@ public:
     // without it, the control's own text. nameMayHaveChanged() tells a
     // listening reader to ask again.
     std::function<QString()> describe;
+    // What it reads after the name, asked the same way; without it, the tool tip.
+    std::function<QString()> explain;
     void nameMayHaveChanged() const;
     std::vector<Action> accessibleActions;
 
