@@ -1,6 +1,6 @@
-// Loaded into an unmodified, installed quorvane with LD_PRELOAD: once the
-// board is up it chooses Game > Help, like a player, and reports which page
-// the help window shows. Exit status 0 when the help page was found.
+// Loaded into an unmodified quorvane with LD_PRELOAD: once the program is up
+// it reports whether the board shows, then chooses Game > Help like a player
+// and reports which page the help window shows. Exit status 0 when both are right.
 #include <QAction>
 #include <QApplication>
 #include <QTextBrowser>
@@ -9,46 +9,38 @@
 #include <cstdlib>
 
 namespace {
-
-void report(bool found, const QString& what)
+void report(bool right, const char* what, const QString& detail)
 {
-    std::printf("%s: %s\n", found ? "help page found" : "help page NOT found", qPrintable(what));
+    std::printf("%s: %s (%s)\n", what, right ? "yes" : "NO", qPrintable(detail));
     std::fflush(stdout);
-    std::_Exit(found ? 0 : 1);
+    if (!right)
+        std::_Exit(1);
 }
 
-void inspectHelp()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != u"HelpForm" || w->isHidden())
-            continue;
-        auto* browser = w->findChild<QTextBrowser*>("WebBrowser1");
-        if (!browser)
-            report(false, "no browser in the help window");
-        const QString text = browser->toPlainText();
-        report(!text.contains(u"Page not found") && text.contains(u"Quorvane"),
-               browser->source().toString());
-    }
-    report(false, "no help window shown");
-}
-
-void chooseHelp()
+QWidget* window(const char* name)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* help = w->findChild<QAction*>("GiveHelp")) {
-            QTimer::singleShot(300, inspectHelp);  // runs inside the help window's modal loop
-            help->trigger();
-            return;
-        }
-    report(false, "no Help command on the board");
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
 }
 
 void start()
 {
-    QTimer::singleShot(0, chooseHelp);
-    QTimer::singleShot(20000, [] { report(false, "timed out"); });
+    QTimer::singleShot(0, [] {
+        QWidget* board = window("GameBoard");
+        report(board, "board shown", board ? board->windowTitle() : QString());
+        QTimer::singleShot(300, [] {  // inside the help window's modal loop
+            const auto* browser = window("HelpForm") ? window("HelpForm")->findChild<QTextBrowser*>("WebBrowser1") : nullptr;
+            const QString text = browser ? browser->toPlainText() : QString();
+            report(text.contains(u"Quorvane") && !text.contains(u"Page not found"), "help page found",
+                   browser ? browser->source().toString() : QStringLiteral("no help window"));
+            std::_Exit(0);
+        });
+        board->findChild<QAction*>("GiveHelp")->trigger();
+    });
+    QTimer::singleShot(20000, [] { report(false, "in time", "timed out"); });
 }
-
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(start)

@@ -35,4 +35,5 @@ fi
 
 # Started through the link on the PATH, as a desktop would.
 LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/quorvane" | tee "$work/probe.log"
-grep -q "help page found: file://$root/usr/lib/quorvane/quorvane.htm" "$work/probe.log"
+grep -q "board shown: yes" "$work/probe.log"
+grep -q "help page found: yes (file://$root/usr/lib/quorvane/quorvane.htm)" "$work/probe.log"

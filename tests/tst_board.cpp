@@ -273,7 +273,7 @@ private slots:
         QVERIFY(u().GuessComplete->Visible());  // as the win left it
         QCOMPARE(d->fault(), QString());
         QCOMPARE(d->currentTry(), std::vector<int>(5, -1));
-        QVERIFY(u().MaxColors->Visible() && u().Label1->Visible() && u().Label2->Visible());
+        QVERIFY(u().MaxColors->Visible() && u().Maxpositions->Visible() && u().Label1->Visible() && u().Label2->Visible());
         d->fill(d->row("A"));
         QVERIFY(!u().Maxpositions->Visible() && !u().Label2->Visible());
     }

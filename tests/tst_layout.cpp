@@ -63,6 +63,8 @@ private slots:
         for (const char* hidden : {"GuessComplete", "DragColor", "Blank", "ColourClicked", "Picture1(0)", "NoCorCol(9)"})
             QVERIFY2(!c(hidden).Visible(), hidden);
         QVERIFY(c("CongText").Visible() && c("FailText").Visible() && c("answer(7)").Visible());
+        const QPalette score = c<tk::Label>("NoCorpos(4)").palette();  // white on black
+        QCOMPARE(score.color(QPalette::WindowText).rgb() ^ score.color(QPalette::Window).rgb(), 0xffffffu);
     }
 
     void everyLabelCaptionFitsItsBox()
@@ -111,7 +113,8 @@ private slots:
         QVERIFY(loaded.BackColor() == 7 && loaded.ForeColor() == 42 && loaded.StoredEnabled() && loaded.BackStyle() == 1);
         QVERIFY(loaded.StoredFont() == font);
         loaded.readProperties(none);  // what a bag leaves out takes its default
-        QVERIFY(loaded.BackColor() == 0 && !loaded.StoredEnabled() && loaded.StoredFont() && loaded.StoredFont() != font);
+        QVERIFY(loaded.BackColor() == 0 && loaded.ForeColor() == 0 && !loaded.StoredEnabled() && loaded.BackStyle() == 0);
+        QVERIFY(loaded.StoredFont() && loaded.StoredFont() != font);
     }
 
     void controlArrayLoadsCopiesOfElementZeroAndReusesWidgets()
