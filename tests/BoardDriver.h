@@ -163,10 +163,14 @@ public:
         }
         if (u.GuessComplete->Top() != slot(g.RowFirst).Top())
             return QString("OK at %1 beside a row at %2").arg(u.GuessComplete->Top()).arg(slot(g.RowFirst).Top());
-        std::set<int> seen;
+        std::set<int> seen, inCode;
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)
                 return QString("colour %1 twice in the current try").arg(c);
+        for (int c : code())  // distinct colours in play, laid out in a row from slot 0's left edge
+            if (!inCode.insert(c).second || !colour(c).Visible() || colour(c).Left() != slot(0).Left() + 360 * float(
+                    std::find(g.ColourOrder.begin(), g.ColourOrder.end(), c) - g.ColourOrder.begin()))
+                return QString("colour %1 of the code").arg(c);
         if (u.CongText->Visible() && u.FailText->Visible())
             return "both outcome buttons shown";
         if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))

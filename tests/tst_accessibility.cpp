@@ -114,8 +114,6 @@ private slots:
         QTest::newRow("P, Escape: put back") << "W" << QStringList{"P", "Right", "Escape"} << "A---" << "W" << "W";
         QTest::newRow("P on a slot, Right, Space: moved") << "c0" << QStringList{"P", "Right", "Right", "Space"} << "--A-" << "c2" << "c2";
         QTest::newRow("P on an earlier slot: copied") << "e1" << QStringList{"P", "Space"} << "AC--" << "c1" << "c1";
-        QTest::newRow("Space on an earlier slot: copied") << "e2" << QStringList{"Space"} << "AD--" << "e2" << "e2";
-        QTest::newRow("Tab from the palette to the try") << "W" << QStringList{"Tab"} << "A---" << "c0" << "";
         QTest::newRow("Shift+Tab back to the palette") << "c0" << QStringList{"Backtab"} << "A---" << "p0" << "";
         QTest::newRow("Down from the palette, Down again") << "p5" << QStringList{"Down", "Down"} << "A---" << "c3" << "";
         QTest::newRow("Up from the current try") << "c1" << QStringList{"Up"} << "A---" << "e1" << "";

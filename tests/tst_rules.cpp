@@ -7,7 +7,6 @@
 #include "game/Scoring.h"
 #include "game/Shuffle.h"
 #include "game/Sizes.h"
-#include "toolkit/Twips.h"
 
 #include <QTest>
 #include <numeric>
@@ -192,7 +191,7 @@ private slots:
         }
     }
 
-    void numbersAsTextAndPixels()
+    void numbersAsText()
     {
         QCOMPARE(QList<int>({tags::val(" 7"), tags::val("-1"), tags::val("   3"), tags::val(""), tags::val("12abc")}),
                  QList<int>({7, -1, 3, 0, 12}));
@@ -200,13 +199,6 @@ private slots:
                  QStringLiteral(" 0| 15|-1|6"));
         QCOMPARE(QList<int>({roundHalfEven(0.5f), roundHalfEven(1.5f), roundHalfEven(14.5f), roundHalfEven(14.51f)}),
                  QList<int>({0, 2, 14, 15}));
-        QList<int> pixels;
-        for (float twips : {7875.f, 6630.f, 16.f, 6127.f, -30.f})
-            pixels << tk::toPixels(twips);
-        QCOMPARE(pixels, QList<int>({525, 442, 1, 408, -2}));
-        // Edges round, not sizes: controls laid edge to edge stay so at any zoom.
-        QCOMPARE(tk::toPixelRect(2220, 1920, 360, 360, 1.5), QRect(222, 192, 36, 36));
-        QCOMPARE(tk::toPixelRect(2230, 1920, 360, 360, 1.5), QRect(223, 192, 36, 36));
     }
 };
 

@@ -135,11 +135,15 @@ private:
     void wireHandlers();
     void wireSlot(Integer k, tk::Image& slot);
 
-    // Holds the focus where it is while a handler re-lays the board, then
-    // gives it a place that is still shown.
+    // Ends a colour carried by the keyboard, holds the focus where it is while
+    // a handler re-lays the board, then gives it a place that is still shown.
     class Relaying {
     public:
-        explicit Relaying(GameBoard& board) : board_(board) { ++board_.relaying_; }
+        explicit Relaying(GameBoard& board) : board_(board)
+        {
+            board_.dropCarried(true);
+            ++board_.relaying_;
+        }
         ~Relaying()
         {
             if (--board_.relaying_ == 0)
