@@ -89,6 +89,15 @@ private slots:
             return names;
         };
         QCOMPARE(tree(), want);
+        // Each object is where its parent says, from the window down; run-time slots take the focus too.
+        const std::function<void(QAccessibleInterface*)> check = [&check](QAccessibleInterface* parent) {
+            for (int i = 0; i < parent->childCount(); ++i) {
+                QCOMPARE(parent->child(i)->parent(), parent);
+                check(parent->child(i));
+            }
+        };
+        check(QAccessible::queryAccessibleInterface(d->board.get()));
+        QVERIFY(QAccessible::queryAccessibleInterface(&d->slot(9))->state().focusable);
         QCOMPARE(BoardDriver::spoken(&d->slot(5), QAccessible::Description), QString("try 2: 4 correct colors, 0 correct positions"));
         QCOMPARE(BoardDriver::spoken(u().GuessComplete, QAccessible::Description), u().GuessComplete->toolTipText());
         QCOMPARE(heard.mid(heard.size() - 2), QStringList({"try 2: 4 correct colors, 0 correct positions. " + u().GuessComplete->toolTipText(),
@@ -119,7 +128,7 @@ private slots:
         QTest::newRow("Up from the current try") << "c1" << QStringList{"Up"} << "A---" << "e1" << "";
         QTest::newRow("Enter on OK, the try incomplete") << "OK" << QStringList{"Return"} << "A---" << "OK" << "";
         QTest::newRow("Up and plus on colors") << "MaxColors" << QStringList{"Up", "+"} << "8 4" << "MaxColors" << "";
-        QTest::newRow("Down and minus on positions") << "Maxpositions" << QStringList{"Down", "-"} << "6 3" << "Maxpositions" << "";
+        QTest::newRow("Up, Down and minus on positions") << "Maxpositions" << QStringList{"Up", "Down", "-"} << "6 3" << "Maxpositions" << "";
         QTest::newRow("Space and Enter on a selector: nothing") << "MaxColors" << QStringList{"Space", "Return", "Enter"} << "6 4" << "MaxColors" << "";
     }
     void keys()

@@ -48,21 +48,6 @@ private slots:
     void init() { d = std::make_unique<BoardDriver>(); }
     void cleanup() { d.reset(); }
 
-    void startsWithTheDefaults()
-    {
-        QCOMPARE(u().MaxColors->caption() + u().Maxpositions->caption(), QStringLiteral("64"));
-        QCOMPARE(QList<int>({g().GameOver, g().FlagYes, g().SoundOn, g().MaxTry}), QList<int>({0, 1, 0, 9}));
-        QCOMPARE(topLeft(*u().GuessComplete), QPointF(3480, 1920));
-        QVERIFY(!u().GuessComplete->Visible() && !u().CongText->Visible() && !u().FailText->Visible());
-        QCOMPARE(d->currentTry(), std::vector<int>(4, -1));
-        QCOMPARE(d->fault(), QString());
-        for (Integer k = 0; k < 16; ++k) {
-            const tk::Image& colour = d->colour(g().ColourOrder[std::size_t(k)]);
-            QCOMPARE(QString("%1 %2 %3").arg(colour.Tag()).arg(colour.Width()).arg(colour.Visible()),
-                     QString("%1 360 %2").arg(tags::blankLed(g().ColourOrder[std::size_t(k)])).arg(k <= 5));
-        }
-    }
-
     void gestures_data()
     {
         QTest::addColumn<Qt::MouseButton>("button");
@@ -94,6 +79,8 @@ private slots:
         row("double-click: earlier colour in the try", L, {"e0"}, "AB--", 480);
         row("back button on a colour: nothing", Qt::BackButton, {"W", "c2"}, "AB--");
         row("forward button on a slot: nothing", Qt::ForwardButton, {"c0", "c2"}, "AB--");
+        row("right button on a colour: the drag image left showing", Qt::RightButton, {"W", "c2"}, "AB--");
+        row("right button on a slot: left showing, the slot empty", Qt::RightButton, {"c0", "c2"}, "AB--");
     }
     void gestures()
     {
@@ -117,6 +104,20 @@ private slots:
         }
         if (path.size() > 1)
             d->release(button, point(path.back()));
+        if (button == Qt::RightButton) {
+            // Left over what was pressed, with that press's grab point; a left press
+            // now lands on the drag image, which follows by its top-left corner.
+            const QPoint from = point(path[0]) + (slotIndex(path[0]) < 0 ? QPoint(-3, 4) : QPoint());
+            QCOMPARE(topLeft(*u().DragColor) + QPointF(g().DragOffsetX, g().DragOffsetY), d->twipsAt(from));
+            QCOMPARE(d->slot(g().RowFirst).picture().sameAs(u().Blank->picture()), path[0] == u"c0");
+            d->drag(from, point("e1"));
+            QCOMPARE(topLeft(*u().DragColor), d->twipsAt(point("e1")));
+            d->click(Qt::LeftButton, point("palette"));  // a press and release on a colour ends it
+            QVERIFY(!u().DragColor->Visible());
+            QCOMPARE(d->currentTry(), d->row(after));  // the slot may show empty, its colour kept
+            QCOMPARE(d->fault(), QString());
+            return;
+        }
         checkSettled(after);
         QCOMPARE(d->tryColours(0), d->row("BCDA"));
         for (int k = 0; k <= g().RowLast; ++k) {
@@ -126,32 +127,6 @@ private slots:
         d->drag(point("c0"), point("c3"));  // a slot emptied below another fills first
         d->fill(d->row("X"));
         QCOMPARE(d->currentTry()[0], d->row("X")[0]);
-    }
-
-    void rightButtonLeavesTheDragImageShowing_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::newRow("on a colour") << "palette";
-        QTest::newRow("on a slot") << "c0";
-    }
-    void rightButtonLeavesTheDragImageShowing()
-    {
-        QFETCH(QString, source);
-        d->fill(d->row("A"));
-        const QPoint from = point(source) + QPoint(3, 5);
-        d->press(Qt::RightButton, from);
-        d->move(point("c2"));
-        d->release(Qt::RightButton, point("c2"));
-        // Left over what was pressed, the grab point that press's; the slot shows empty, its colour kept.
-        QCOMPARE(topLeft(*u().DragColor) + QPointF(g().DragOffsetX, g().DragOffsetY), d->twipsAt(from));
-        QCOMPARE(d->slot(0).picture().sameAs(u().Blank->picture()), source == u"c0");
-        QCOMPARE(d->currentTry(), d->row("A---"));
-        // A left press now lands on the drag image, which follows by its top-left corner.
-        d->drag(from, point("c2"));
-        QCOMPARE(topLeft(*u().DragColor), d->twipsAt(point("c2")));
-        QVERIFY(u().DragColor->Visible());
-        d->click(Qt::LeftButton, point("W"));
-        QVERIFY(!u().DragColor->Visible());
     }
 
     void tenRowsOneSlotApart_data()
@@ -234,8 +209,14 @@ private slots:
         QCOMPARE(d->fault(), QString());
     }
 
-    void restartKeepsTheSizes()
+    void startsAndRestartsWithTheSizesChosen()
     {
+        QCOMPARE(u().MaxColors->caption() + u().Maxpositions->caption(), QStringLiteral("64"));
+        QCOMPARE(QList<int>({g().GameOver, g().FlagYes, g().SoundOn, g().MaxTry}), QList<int>({0, 1, 0, 9}));
+        QVERIFY(!u().GuessComplete->Visible() && !u().CongText->Visible() && !u().FailText->Visible());
+        QCOMPARE(topLeft(*u().GuessComplete), QPointF(3480, 1920));
+        for (Integer i = 0; i < 16; ++i)
+            QCOMPARE(d->colour(i).Tag() + ' ' + QString::number(d->colour(i).Width()), tags::blankLed(i) + " 360");
         d->clickButton(*u().MaxColors);     // 7 colours
         d->clickButton(*u().Maxpositions);  // 5 positions
         d->playTry(d->code());
