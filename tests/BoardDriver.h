@@ -53,9 +53,38 @@ public:
         p = board->client()->mapFrom(board.get(), p);
         return {tk::toTwips(p.x(), board->scale()), tk::toTwips(p.y(), board->scale())};
     }
-    // The middle of the 360-twip cell whose top-left corner is the control's, or of the control.
+    // Controls by name: a colour by its letter (see row()), "p5" the colour at
+    // palette place 5, "palette" the last colour in play, "c2" slot 2 of the
+    // current try, "e1" slot 1 of the try before, "answer" the first code peg,
+    // "OK", or a control's own name.
+    tk::Placed& named(const QString& name) const
+    {
+        if (name == u"palette" || name[0] == u'p')
+            return colour(game().ColourOrder[std::size_t(name == u"palette" ? game().MaxColour : name[1].digitValue())]);
+        if (name.size() == 1)
+            return colour(row(name)[0]);
+        if (slotIndex(name) >= 0)
+            return slot(slotIndex(name));
+        return name == u"answer" ? static_cast<tk::Placed&>(ui().answer(0))
+               : name == u"OK"   ? *ui().GuessComplete : *board->control<tk::CommandButton>(name);
+    }
+    int slotIndex(const QString& name) const
+    {
+        if (name.size() < 2 || (name[0] != u'c' && name[0] != u'e') || !name[1].isDigit())
+            return -1;
+        return (name[0] == u'c' ? game().RowFirst : game().RowFirst - game().positions()) + name[1].digitValue();
+    }
+    // The window point of that control's 360-twip cell's middle; "c1+60" lies
+    // 60 twips into slot 1 at mid-height, "outside" beyond the window.
+    QPoint point(const QString& name) const
+    {
+        if (name == u"outside")
+            return {-40, -30};
+        const tk::Placed& c = named(name.section(u'+', 0, 0));
+        return at(c.Left() + (name.contains(u'+') ? name.section(u'+', 1).toFloat() : 180), c.Top() + 180);
+    }
+    // The middle of the 360-twip cell whose top-left corner is the control's.
     QPoint cellOf(const tk::Placed& c) const { return at(c.Left() + 180, c.Top() + 180); }
-    QPoint middleOf(const tk::Placed& c) const { return at(c.Left() + c.Width() / 2, c.Top() + c.Height() / 2); }
 
     void press(Qt::MouseButton b, QPoint p) const { QTest::mousePress(window(), b, {}, p); }
     void release(Qt::MouseButton b, QPoint p) const { QTest::mouseRelease(window(), b, {}, p); }
@@ -69,16 +98,16 @@ public:
         move(to);
         release(Qt::LeftButton, to);
     }
-    void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, middleOf(b)); }
+    void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, cellOf(b)); }
     void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
     // Does what a screen reader asks of w ("Press", "Increase"...); false when w offers no such action.
     static bool act(QWidget* w, const QString& action)
     {
         QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(w)->actionInterface();
-        if (!a || !a->actionNames().contains(action))
-            return false;
-        a->doAction(action);
-        return true;
+        const bool offered = a && a->actionNames().contains(action);
+        if (offered)
+            a->doAction(action);
+        return offered;
     }
     static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name)
     {
@@ -127,16 +156,10 @@ public:
     {
         const GameState& g = game();
         QStringList s{QString("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
-        for (const tk::CommandButton* c : {ui().MaxColors, ui().Maxpositions, ui().GuessComplete, ui().CongText, ui().FailText})
-            s << QString("%1 %2 %3 %4,%5 %6").arg(c->caption()).arg(c->Visible()).arg(c->Left()).arg(c->Top()).arg(c->toolTipText());
-        for (Integer i = 0; i < 16; ++i)
-            s << QString("colour %1 %2 %3").arg(i).arg(colour(i).Left()).arg(colour(i).Visible());
-        for (Integer p = 0; p < 8; ++p)
-            s << QString("answer %1 %2").arg(ui().answer(p).Tag()).arg(ui().answer(p).Visible());
-        for (Integer t = 0; t < 10; ++t)
-            s << ui().NoCorCol(t).caption() + ui().NoCorpos(t).caption() + QString::number(ui().NoCorCol(t).Visible());
-        for (Integer k = 0; k <= ui().Guessed.ubound(); ++k)
-            s << QString("slot %1 %2 %3,%4 %5").arg(k).arg(slot(k).Tag()).arg(slot(k).Left()).arg(slot(k).Top()).arg(slot(k).Width());
+        for (QWidget* w : board->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (const auto* c = dynamic_cast<const tk::Placed*>(w); c && !w->objectName().isEmpty())  // a pooled slot has none
+                s << QString("%1 %2,%3 %4 %5 %6 %7").arg(w->objectName()).arg(c->Left()).arg(c->Top()).arg(c->Width())
+                         .arg(c->Visible()).arg(c->Tag(), w->property("text").toString() + w->toolTip());
         return s;
     }
 
@@ -162,7 +185,7 @@ public:
                 return QString("slot %1 named %2").arg(k).arg(spoken(&slot(k)));
         }
         if (u.GuessComplete->Top() != slot(g.RowFirst).Top())
-            return QString("OK at %1 beside a row at %2").arg(u.GuessComplete->Top()).arg(slot(g.RowFirst).Top());
+            return QString("OK at %1").arg(u.GuessComplete->Top());
         std::set<int> seen, inCode;
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -19,10 +20,9 @@ void report(bool right, const char* what, const QString& detail)
 
 QWidget* window(const char* name)
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto it = std::find_if(all.begin(), all.end(), [name](QWidget* w) { return w->objectName() == name && w->isVisible(); });
+    return it == all.end() ? nullptr : *it;
 }
 
 void start()

@@ -1,7 +1,5 @@
 // The game's rules, straight against the plain functions: no window.
 #include "basics/Random.h"
-#include "basics/Rounding.h"
-#include "basics/Tags.h"
 #include "game/DropTarget.h"
 #include "game/Placement.h"
 #include "game/Scoring.h"
@@ -23,57 +21,71 @@ std::vector<int> colours(const QString& letters)
 } // namespace
 
 Q_DECLARE_METATYPE(game::TryOutcome)
-Q_DECLARE_METATYPE(game::Step)
+// A rule asked about a try (for a selector "+" raises, "-" lowers), a source
+// slot or count (< 0: a slot of an earlier try), a target slot or the other
+// count (< 0: not on the try), a colour; and its answer: a Placement, a
+// position, a SlotDrop, or the count after.
+struct Rule { QString rule, row; int from, to; QString colour; int outcome; };
+Q_DECLARE_METATYPE(Rule)
+// A try scored against a code on a try of the game (0..9); the sentence and what comes next.
+struct Scored { QString guess, code, sentence; int currentTry; game::TryOutcome outcome; };
+Q_DECLARE_METATYPE(Scored)
 
 class tst_Rules : public QObject {
     Q_OBJECT
 
 private slots:
     // How colours get into the current try: a palette colour put into a
-    // slot, the slot a double-click fills, a slot's colour dropped on another.
-    void placement_data()
+    // slot, the slot a double-click fills, a slot's colour dropped on
+    // another; and the selectors' counts, each within its limits.
+    void rules_data()
     {
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("row");   // the current try
-        QTest::addColumn<int>("from");      // the source slot, < 0 in an earlier try
-        QTest::addColumn<int>("to");        // the target slot, < 0 outside the try
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<int>("outcome");   // Placement, target position, or SlotDrop
+        QTest::addColumn<Rule>("asked");
         using P = game::Placement;
         using D = game::SlotDrop;
-        QTest::newRow("put into an empty slot") << "place" << "A---" << 0 << 2 << "E" << int(P::Placed);
-        QTest::newRow("put over another colour") << "place" << "AB--" << 0 << 1 << "E" << int(P::Placed);
-        QTest::newRow("put, colour elsewhere in the try") << "place" << "AB--" << 0 << 2 << "A" << int(P::AlreadyThere);
-        QTest::newRow("put, colour in that very slot") << "place" << "AB--" << 0 << 1 << "B" << int(P::AlreadyThere);
-        QTest::newRow("put into an earlier try") << "place" << "AB--" << 0 << -1 << "E" << int(P::OutsideTry);
-        QTest::newRow("put beyond the try") << "place" << "AB--" << 0 << 4 << "E" << int(P::OutsideTry);
-        QTest::newRow("double-click: lowest empty, not the one emptied last") << "double" << "-B-D" << 0 << 0 << "E" << 0;
-        QTest::newRow("double-click after the filled ones") << "double" << "AB--" << 0 << 0 << "E" << 2;
-        QTest::newRow("double-click, colour in the try") << "double" << "AB--" << 0 << 0 << "B" << -1;
-        QTest::newRow("double-click, try full") << "double" << "ABCD" << 0 << 0 << "E" << -1;
-        QTest::newRow("double-click on an empty slot") << "double" << "AB--" << 0 << 0 << "-" << -1;
-        QTest::newRow("move to an empty slot") << "drop" << "AB--" << 0 << 2 << "A" << int(D::Moved);
-        QTest::newRow("move onto a filled slot") << "drop" << "AB--" << 0 << 1 << "A" << int(D::Moved);
-        QTest::newRow("drop onto itself") << "drop" << "AB--" << 1 << 1 << "B" << int(D::Kept);
-        QTest::newRow("copy to an empty slot") << "drop" << "AB--" << -3 << 3 << "C" << int(D::Copied);
-        QTest::newRow("copy onto a filled slot") << "drop" << "AB--" << -2 << 0 << "D" << int(D::Copied);
-        QTest::newRow("copy of a colour in the try") << "drop" << "AB--" << -4 << 2 << "A" << int(D::Refused);
-        QTest::newRow("move onto an earlier try") << "drop" << "AB--" << 1 << -3 << "B" << int(D::Refused);
-        QTest::newRow("copy onto an earlier try") << "drop" << "AB--" << -3 << -2 << "C" << int(D::Refused);
+        QTest::newRow("put into an empty slot") << Rule{"place", "A---", 0, 2, "E", int(P::Placed)};
+        QTest::newRow("put over another colour") << Rule{"place", "AB--", 0, 1, "E", int(P::Placed)};
+        QTest::newRow("put, colour elsewhere in the try") << Rule{"place", "AB--", 0, 2, "A", int(P::AlreadyThere)};
+        QTest::newRow("put, colour in that very slot") << Rule{"place", "AB--", 0, 1, "B", int(P::AlreadyThere)};
+        QTest::newRow("put into an earlier try") << Rule{"place", "AB--", 0, -1, "E", int(P::OutsideTry)};
+        QTest::newRow("put beyond the try") << Rule{"place", "AB--", 0, 4, "E", int(P::OutsideTry)};
+        QTest::newRow("double-click: lowest empty, not the one emptied last") << Rule{"double", "-B-D", 0, 0, "E", 0};
+        QTest::newRow("double-click after the filled ones") << Rule{"double", "AB--", 0, 0, "E", 2};
+        QTest::newRow("double-click, colour in the try") << Rule{"double", "AB--", 0, 0, "B", -1};
+        QTest::newRow("double-click, try full") << Rule{"double", "ABCD", 0, 0, "E", -1};
+        QTest::newRow("double-click on an empty slot") << Rule{"double", "AB--", 0, 0, "-", -1};
+        QTest::newRow("move to an empty slot") << Rule{"drop", "AB--", 0, 2, "A", int(D::Moved)};
+        QTest::newRow("move onto a filled slot") << Rule{"drop", "AB--", 0, 1, "A", int(D::Moved)};
+        QTest::newRow("drop onto itself") << Rule{"drop", "AB--", 1, 1, "B", int(D::Kept)};
+        QTest::newRow("copy to an empty slot") << Rule{"drop", "AB--", -3, 3, "C", int(D::Copied)};
+        QTest::newRow("copy onto a filled slot") << Rule{"drop", "AB--", -2, 0, "D", int(D::Copied)};
+        QTest::newRow("copy of a colour in the try") << Rule{"drop", "AB--", -4, 2, "A", int(D::Refused)};
+        QTest::newRow("move onto an earlier try") << Rule{"drop", "AB--", 1, -3, "B", int(D::Refused)};
+        QTest::newRow("copy onto an earlier try") << Rule{"drop", "AB--", -3, -2, "C", int(D::Refused)};
+        QTest::newRow("colours up") << Rule{"colours", "+", 6, 4, "", 7};
+        QTest::newRow("colours down") << Rule{"colours", "-", 7, 4, "", 6};
+        QTest::newRow("colours stop at 6") << Rule{"colours", "-", 6, 4, "", 6};
+        QTest::newRow("colours stop at 16") << Rule{"colours", "+", 16, 4, "", 16};
+        QTest::newRow("colours kept") << Rule{"colours", "", 9, 4, "", 9};
+        QTest::newRow("colours never below the positions") << Rule{"colours", "-", 7, 7, "", 7};
+        QTest::newRow("positions up") << Rule{"positions", "+", 4, 6, "", 5};
+        QTest::newRow("positions down") << Rule{"positions", "-", 4, 6, "", 3};
+        QTest::newRow("positions stop at 3") << Rule{"positions", "-", 3, 6, "", 3};
+        QTest::newRow("positions stop at 7") << Rule{"positions", "+", 7, 9, "", 7};
+        QTest::newRow("positions never above the colours") << Rule{"positions", "+", 6, 6, "", 6};
     }
-    void placement()
+    void rules()
     {
-        QFETCH(QString, rule);
-        QFETCH(QString, row);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, colour);
-        QFETCH(int, outcome);
+        QFETCH(Rule, asked);
+        const auto& [rule, row, from, to, colour, outcome] = asked;
         const std::vector<int> r = colours(row);
-        const int c = colours(colour)[0];
-        QCOMPARE(rule == u"place"    ? int(game::placeColour(r, to, c))
-                 : rule == u"double" ? game::doubleClickTarget(r, c)
-                                     : int(game::dropSlotColour(r, from, to, c)),
+        const int c = colour.isEmpty() ? 0 : colours(colour)[0];
+        const game::Step step = row == u"+" ? game::Step::Up : row == u"-" ? game::Step::Down : game::Step::None;
+        QCOMPARE(rule == u"place"       ? int(game::placeColour(r, to, c))
+                 : rule == u"double"    ? game::doubleClickTarget(r, c)
+                 : rule == u"drop"      ? int(game::dropSlotColour(r, from, to, c))
+                 : rule == u"colours"   ? game::coloursAfter(from, step, to)
+                                        : game::positionsAfter(from, step, to),
                  outcome);
     }
 
@@ -101,70 +113,32 @@ private slots:
 
     void scoring_data()
     {
-        QTest::addColumn<QString>("guess");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("sentence");
-        QTest::addColumn<int>("currentTry");  // of 0..9
-        QTest::addColumn<game::TryOutcome>("outcome");
+        QTest::addColumn<Scored>("s");
         using O = game::TryOutcome;
-        QTest::newRow("0,0") << "EFGH" << "ABCD" << "in previous try none of the colors were correct" << 0 << O::Next;
-        QTest::newRow("1,0") << "EAGH" << "ABCD" << "in previous try only one color was correct, and none was in correct position" << 0 << O::Next;
-        QTest::newRow("2,0") << "BAGH" << "ABCD" << "in previous try  2 colors were correct, and none was in correct position" << 0 << O::Next;
-        QTest::newRow("1,1") << "AFGH" << "ABCD" << "in previous try only one color was correct, and only one was in correct position also" << 0 << O::Next;
-        QTest::newRow("3,1") << "ACBH" << "ABCD" << "in previous try  3 colors were correct, and only one was in correct position also" << 0 << O::Next;
-        QTest::newRow("3,2") << "ABDH" << "ABCD" << "in previous try  3 colors were correct, and 2 were in correct position also" << 0 << O::Next;
-        QTest::newRow("4,0") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 0 << O::Next;
-        QTest::newRow("4,1") << "ACDB" << "ABCD" << "all colors are correct, and only one was in correct position also" << 0 << O::Next;
-        QTest::newRow("4,2") << "ABDC" << "ABCD" << "all colors are correct, and 2 were in correct position also" << 0 << O::Next;
-        QTest::newRow("4,4 won") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << 0 << O::Won;
-        QTest::newRow("3 of 3, rearranged") << "JBE" << "EJB" << "all colors are correct, now rearrange these to find correct positions" << 0 << O::Next;
-        QTest::newRow("7 of 7 won") << "ABCDEFG" << "ABCDEFG" << "all colors are correct, and 7 were in correct position also" << 0 << O::Won;
-        QTest::newRow("ninth, wrong") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 8 << O::Next;
-        QTest::newRow("tenth, wrong") << "BCDA" << "ABCD" << "all colors are correct, now rearrange these to find correct positions" << 9 << O::Lost;
-        QTest::newRow("tenth, right: a win") << "ABCD" << "ABCD" << "all colors are correct, and 4 were in correct position also" << 9 << O::Won;
-        QTest::newRow("6 of 7, 5 in place") << "ABCDEGH" << "ABCDEFG" << "in previous try  6 colors were correct, and 5 were in correct position also" << 0 << O::Next;
+        QTest::newRow("0,0") << Scored{"EFGH", "ABCD", "in previous try none of the colors were correct", 0, O::Next};
+        QTest::newRow("1,0") << Scored{"EAGH", "ABCD", "in previous try only one color was correct, and none was in correct position", 0, O::Next};
+        QTest::newRow("2,0") << Scored{"BAGH", "ABCD", "in previous try  2 colors were correct, and none was in correct position", 0, O::Next};
+        QTest::newRow("1,1") << Scored{"AFGH", "ABCD", "in previous try only one color was correct, and only one was in correct position also", 0, O::Next};
+        QTest::newRow("3,1") << Scored{"ACBH", "ABCD", "in previous try  3 colors were correct, and only one was in correct position also", 0, O::Next};
+        QTest::newRow("3,2") << Scored{"ABDH", "ABCD", "in previous try  3 colors were correct, and 2 were in correct position also", 0, O::Next};
+        QTest::newRow("4,0") << Scored{"BCDA", "ABCD", "all colors are correct, now rearrange these to find correct positions", 0, O::Next};
+        QTest::newRow("4,1") << Scored{"ACDB", "ABCD", "all colors are correct, and only one was in correct position also", 0, O::Next};
+        QTest::newRow("4,2") << Scored{"ABDC", "ABCD", "all colors are correct, and 2 were in correct position also", 0, O::Next};
+        QTest::newRow("4,4 won") << Scored{"ABCD", "ABCD", "all colors are correct, and 4 were in correct position also", 0, O::Won};
+        QTest::newRow("3 of 3, rearranged") << Scored{"JBE", "EJB", "all colors are correct, now rearrange these to find correct positions", 0, O::Next};
+        QTest::newRow("7 of 7 won") << Scored{"ABCDEFG", "ABCDEFG", "all colors are correct, and 7 were in correct position also", 0, O::Won};
+        QTest::newRow("ninth, wrong") << Scored{"BCDA", "ABCD", "all colors are correct, now rearrange these to find correct positions", 8, O::Next};
+        QTest::newRow("tenth, wrong") << Scored{"BCDA", "ABCD", "all colors are correct, now rearrange these to find correct positions", 9, O::Lost};
+        QTest::newRow("tenth, right: a win") << Scored{"ABCD", "ABCD", "all colors are correct, and 4 were in correct position also", 9, O::Won};
+        QTest::newRow("6 of 7, 5 in place") << Scored{"ABCDEGH", "ABCDEFG", "in previous try  6 colors were correct, and 5 were in correct position also", 0, O::Next};
     }
     void scoring()
     {
-        QFETCH(QString, guess);
-        QFETCH(QString, code);
-        QFETCH(QString, sentence);
-        QFETCH(int, currentTry);
-        QFETCH(game::TryOutcome, outcome);
-        const game::Score s = game::scoreTry(colours(guess), colours(code));
-        QCOMPARE(game::feedbackSentence(s, int(code.size())), sentence);
-        QCOMPARE(game::outcomeOf(s, int(code.size()), currentTry, 9), outcome);
-    }
-
-
-    void selectors_data()
-    {
-        QTest::addColumn<bool>("colourCount");  // else the positions
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("other");  // the positions for the colours, the colours for the positions
-        QTest::addColumn<game::Step>("step");
-        QTest::addColumn<int>("after");
-        using S = game::Step;
-        QTest::newRow("colours up") << true << 6 << 4 << S::Up << 7;
-        QTest::newRow("colours down") << true << 7 << 4 << S::Down << 6;
-        QTest::newRow("colours stop at 6") << true << 6 << 4 << S::Down << 6;
-        QTest::newRow("colours stop at 16") << true << 16 << 4 << S::Up << 16;
-        QTest::newRow("colours kept") << true << 9 << 4 << S::None << 9;
-        QTest::newRow("colours never below the positions") << true << 7 << 7 << S::Down << 7;
-        QTest::newRow("positions up") << false << 4 << 6 << S::Up << 5;
-        QTest::newRow("positions down") << false << 4 << 6 << S::Down << 3;
-        QTest::newRow("positions stop at 3") << false << 3 << 6 << S::Down << 3;
-        QTest::newRow("positions stop at 7") << false << 7 << 9 << S::Up << 7;
-        QTest::newRow("positions never above the colours") << false << 6 << 6 << S::Up << 6;
-    }
-    void selectors()
-    {
-        QFETCH(bool, colourCount);
-        QFETCH(int, count);
-        QFETCH(int, other);
-        QFETCH(game::Step, step);
-        QFETCH(int, after);
-        QCOMPARE(colourCount ? game::coloursAfter(count, step, other) : game::positionsAfter(count, step, other), after);
+        QFETCH(Scored, s);
+        const auto& [guess, code, sentence, currentTry, outcome] = s;
+        const game::Score score = game::scoreTry(colours(guess), colours(code));
+        QCOMPARE(game::feedbackSentence(score, int(code.size())), sentence);
+        QCOMPARE(game::outcomeOf(score, int(code.size()), currentTry, 9), outcome);
     }
 
     void shufflesArePinnedBySeedAndClock()
@@ -185,20 +159,6 @@ private slots:
         game::shuffleCodeColours(code, 5, rng, frozen);  // only places 0..5 move
         QCOMPARE(QList<Integer>(code.begin(), code.end()),
                  QList<Integer>({4, 10, 15, 13, 9, 5, 6, 7, 12, 0, 14, 3, 2, 8, 1, 11}));
-        for (int i = 0; i < 10000; ++i) {
-            const float u = rng.rnd();
-            QVERIFY(u >= 0.0f && u < 1.0f);
-        }
-    }
-
-    void numbersAsText()
-    {
-        QCOMPARE(QList<int>({tags::val(" 7"), tags::val("-1"), tags::val("   3"), tags::val(""), tags::val("12abc")}),
-                 QList<int>({7, -1, 3, 0, 12}));
-        QCOMPARE(tags::blankLed(0) + "|" + tags::blankLed(15) + "|" + tags::blankLed(-1) + "|" + tags::digits(6),
-                 QStringLiteral(" 0| 15|-1|6"));
-        QCOMPARE(QList<int>({roundHalfEven(0.5f), roundHalfEven(1.5f), roundHalfEven(14.5f), roundHalfEven(14.51f)}),
-                 QList<int>({0, 2, 14, 15}));
     }
 };
 
