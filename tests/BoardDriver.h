@@ -100,19 +100,17 @@ public:
     }
     void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, cellOf(b)); }
     void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
+    void keys(std::initializer_list<Qt::Key> keys) const { for (Qt::Key k : keys) key(k); }
     // Does what a screen reader asks of w ("Press", "Increase"...); false when w offers no such action.
     static bool act(QWidget* w, const QString& action)
     {
         QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(w)->actionInterface();
-        const bool offered = a && a->actionNames().contains(action);
-        if (offered)
-            a->doAction(action);
-        return offered;
+        if (!a || !a->actionNames().contains(action))
+            return false;
+        a->doAction(action);
+        return true;
     }
-    static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name)
-    {
-        return QAccessible::queryAccessibleInterface(w)->text(t);
-    }
+    static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name) { return QAccessible::queryAccessibleInterface(w)->text(t); }
     // Runs `step` once the event loop about to start (a modal window's) has taken over.
     template <class F>
     void soon(F step) { QTimer::singleShot(0, &scope, step); }
@@ -132,12 +130,6 @@ public:
         for (QChar ch : letters)
             out.push_back(ch == u'-' ? -1 : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
         return out;
-    }
-    std::vector<int> turnedCode() const  // every colour of the code, none at its place
-    {
-        std::vector<int> c = code();
-        std::rotate(c.begin(), c.begin() + 1, c.end());
-        return c;
     }
     void fill(const std::vector<int>& colours) const  // by double-clicks on the palette
     {

@@ -1,6 +1,5 @@
 // The game's rules, straight against the plain functions: no window.
 #include "basics/Random.h"
-#include "game/DropTarget.h"
 #include "game/Placement.h"
 #include "game/Scoring.h"
 #include "game/Shuffle.h"
@@ -89,28 +88,6 @@ private slots:
                  outcome);
     }
 
-    void dropTarget_data()
-    {
-        // Slots 0..3 of 360 twips edge to edge from (1860, 1920); slot 1 left at 480 by a drag.
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<int>("hit");
-        QTest::newRow("middle of slot 2") << QPointF(2760, 2100) << 2;
-        QTest::newRow("left edge") << QPointF(1860, 2100) << -1;
-        QTest::newRow("top edge") << QPointF(2000, 1920) << -1;
-        QTest::newRow("one twip inside") << QPointF(1861, 1921) << 0;
-        QTest::newRow("edge shared by slots 2 and 3") << QPointF(2940, 2100) << -1;
-        QTest::newRow("into the big slot's overlap: lower index") << QPointF(2640, 2100) << 1;
-        QTest::newRow("bottom edge") << QPointF(3000, 2280) << -1;
-        QTest::newRow("below the row") << QPointF(2000, 2300) << -1;
-    }
-    void dropTarget()
-    {
-        QFETCH(QPointF, point);
-        QFETCH(int, hit);
-        const game::Box boxes[] = {{1860, 1920, 360, 360}, {2220, 1920, 480, 480}, {2580, 1920, 360, 360}, {2940, 1920, 360, 360}};
-        QCOMPARE(game::dropTarget(boxes, float(point.x()), float(point.y())), hit);
-    }
-
     void scoring_data()
     {
         QTest::addColumn<Scored>("s");
@@ -119,7 +96,6 @@ private slots:
         QTest::newRow("1,0") << Scored{"EAGH", "ABCD", "in previous try only one color was correct, and none was in correct position", 0, O::Next};
         QTest::newRow("2,0") << Scored{"BAGH", "ABCD", "in previous try  2 colors were correct, and none was in correct position", 0, O::Next};
         QTest::newRow("1,1") << Scored{"AFGH", "ABCD", "in previous try only one color was correct, and only one was in correct position also", 0, O::Next};
-        QTest::newRow("3,1") << Scored{"ACBH", "ABCD", "in previous try  3 colors were correct, and only one was in correct position also", 0, O::Next};
         QTest::newRow("3,2") << Scored{"ABDH", "ABCD", "in previous try  3 colors were correct, and 2 were in correct position also", 0, O::Next};
         QTest::newRow("4,0") << Scored{"BCDA", "ABCD", "all colors are correct, now rearrange these to find correct positions", 0, O::Next};
         QTest::newRow("4,1") << Scored{"ACDB", "ABCD", "all colors are correct, and only one was in correct position also", 0, O::Next};
