@@ -288,15 +288,18 @@ int main(int argc, char* argv[])
     }
 
     std::mt19937 rng(20240611);
-    // The first game warms caches (glyphs, styles, pixmaps) and is not counted.
+    // Two games, one lost and one won, warm caches (glyphs, styles, the
+    // outcome buttons' pixmaps) and are not counted: the very first click on
+    // each outcome button in a process pays for its pressed look once.
     bench.recording = false;
     bench.playGame(false, rng);
+    bench.playGame(true, rng);
     bench.recording = true;
     for (int g = 0; g < games; ++g)
         bench.playGame(g % 2 == 1, rng);
 
     std::printf("Handlers and repaint: %d games of ten tries at 16 colours and 7 positions, platform %s, Qt %s\n"
-                "(the selector clicks are from the start, before the unmeasured warm-up game)\n",
+                "(the selector clicks are from the start, before the two unmeasured warm-up games)\n",
                 games, qPrintable(QGuiApplication::platformName()), qVersion());
     bench.report(games);
     return 0;
