@@ -66,27 +66,28 @@ void GameBoard::Guessed_KeyDown(Integer Index, Integer& KeyCode, Integer)
     KeyCode = 0;
 }
 
-// Up and + raise, Down and - lower, as the left and right buttons do.
-void GameBoard::MaxColors_KeyDown(Integer& KeyCode, Integer)
+// Up and + raise, Down and - lower, as the left and right buttons do; no button for other keys.
+static Integer selectorButton(Integer KeyCode)
 {
     if (KeyCode == tk::KeyUp || KeyCode == tk::KeyAdd)
-        MaxColors_MouseUp(tk::LeftButton, 0, Middle, Middle);
-    else if (KeyCode == tk::KeyDown || KeyCode == tk::KeySubtract)
-        MaxColors_MouseUp(tk::RightButton, 0, Middle, Middle);
-    else
-        return;
-    KeyCode = 0;
+        return tk::LeftButton;
+    return KeyCode == tk::KeyDown || KeyCode == tk::KeySubtract ? tk::RightButton : 0;
+}
+
+void GameBoard::MaxColors_KeyDown(Integer& KeyCode, Integer)
+{
+    if (const Integer button = selectorButton(KeyCode)) {
+        MaxColors_MouseUp(button, 0, Middle, Middle);
+        KeyCode = 0;
+    }
 }
 
 void GameBoard::Maxpositions_KeyDown(Integer& KeyCode, Integer)
 {
-    if (KeyCode == tk::KeyUp || KeyCode == tk::KeyAdd)
-        Maxpositions_MouseUp(tk::LeftButton, 0, Middle, Middle);
-    else if (KeyCode == tk::KeyDown || KeyCode == tk::KeySubtract)
-        Maxpositions_MouseUp(tk::RightButton, 0, Middle, Middle);
-    else
-        return;
-    KeyCode = 0;
+    if (const Integer button = selectorButton(KeyCode)) {
+        Maxpositions_MouseUp(button, 0, Middle, Middle);
+        KeyCode = 0;
+    }
 }
 
 void GameBoard::doubleClickColour(Integer i)
