@@ -8,6 +8,7 @@
 #include "windows/HelpForm.h"
 #include "controls/Frame.h"
 #include "toolkit/Label.h"
+#include "toolkit/TextBox.h"
 
 #include <QAction>
 #include <QDir>
@@ -161,6 +162,8 @@ private slots:
                     QTest::mouseRelease(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
                 open << QString(name) + (about && !about->isUnloaded() ? " stays" : " closes");
             };
+            const QWidget* icon = about->control<QWidget>("Picture1");  // the text and the icon where drawn
+            open << about->control<QTextEdit>("AboutText")->toPlainText().simplified() + QString(" %1,%2").arg(icon->x()).arg(icon->y());
             press("AboutOk", Qt::RightButton);
             press("Label1", Qt::LeftButton);
             press("Picture1", Qt::LeftButton);
@@ -179,7 +182,7 @@ private slots:
             open << QString("Esc %1").arg(esc.isAccepted() && about->isUnloaded());
         });
         d->ui().Aboutx->trigger();
-        QCOMPARE(open, QStringList({"AboutOk stays", "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
+        QCOMPARE(open, QStringList({"Quorvane - July 2004 by Zadrel email quorvane@example.org 324,2", "AboutOk stays", "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
     }
 
     void endingTheProgram_data()
@@ -253,9 +256,12 @@ private slots:
         const auto inside = [this](const QString& name, const QString& frame, float w, float h) {
             return box(frame).contains(QRectF(box(name).topLeft(), QSizeF(w, h)));
         };
-        for (int i = 0; i < 16; ++i)
+        for (int i = 0; i < 16; ++i) {
             QVERIFY(inside(QStringLiteral("Picture1(%1)").arg(i), "Frame1", 480, 480) && inside(QStringLiteral("answer(%1)").arg(i % 8), "Frame3", 360, 360)
                     && inside(QStringLiteral("NoCorpos(%1)").arg(i % 10), "Frame4", 405, 270) && inside("Guessed(0)", "Frame2", 360, 360));
+            QCOMPARE(c<tk::Image>(QStringLiteral("Picture1(%1)").arg(i)).picture().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+                     QImage(pictures::peg(i)).convertToFormat(QImage::Format_ARGB32));  // each colour its own peg
+        }
         QVERIFY(inside("Line2(8)", "Frame4", 1320, 15));
         QCOMPARE(box("CongText"), box("FailText"));
         QCOMPARE(box("CongText").top(), 5730.0);
