@@ -88,8 +88,9 @@ QString GameBoard::scoreName(Integer t) const
 
 QString GameBoard::codeSpoken() const
 {
+    const Colours answer = code();  // outlives the loop: a span over code() would not
     QStringList colours;
-    for (int c : game::Try(code()))
+    for (int c : game::Try(answer))
         colours << colourOrEmpty(c);
     return QStringLiteral("The code was ") + colours.join(QStringLiteral(", ")) + u'.';
 }

@@ -30,6 +30,9 @@ void redrawMarks(QWidget* window)
 
 // A mouse press in a window puts its keyboard marks away again.
 class MouseEndsMarks : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -48,7 +51,12 @@ protected:
 
 void setKeyboardInUse(QWidget* w)
 {
-    static const bool watching = (qApp->installEventFilter(new MouseEndsMarks), true);
+    // Made once, on the first key, and gone with the application.
+    static const MouseEndsMarks* const watching = [] {
+        auto* filter = new MouseEndsMarks(qApp);
+        qApp->installEventFilter(filter);
+        return filter;
+    }();
     Q_UNUSED(watching);
     QWidget* window = w->window();
     if (window->property("tk.marked").toBool())
