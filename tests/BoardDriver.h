@@ -182,16 +182,20 @@ public:
         for (int c : currentTry())
             if (c != -1 && !seen.insert(c).second)
                 return QString("colour %1 twice in the current try").arg(c);
-        for (int c : code())  // distinct colours in play, laid out in a row from slot 0's left edge
-            if (!inCode.insert(c).second || !colour(c).Visible() || colour(c).Left() != slot(0).Left() + 360 * float(
-                    std::find(g.ColourOrder.begin(), g.ColourOrder.end(), c) - g.ColourOrder.begin()))
+        for (int c : code())
+            if (!inCode.insert(c).second || !colour(c).Visible())
                 return QString("colour %1 of the code").arg(c);
+        for (int k = 0; k < int(g.ColourOrder.size()); ++k)  // colours in play in a row from slot 0's left edge, no more
+            if (const tk::Image& p = colour(g.ColourOrder[std::size_t(k)]); p.Visible() != (k <= g.MaxColour) || (p.Visible() && p.Left() != slot(0).Left() + 360 * k))
+                return QString("palette place %1").arg(k);
         if (u.CongText->Visible() && u.FailText->Visible())
             return "both outcome buttons shown";
         if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))
             return QString("outcome shown %1, GameOver %2").arg(u.FailText->Visible()).arg(g.GameOver);
-        if (!u.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0))
-            return "grab point kept with no drag image";
+        const auto& carried = board->carried_;  // a colour carried by key shows over the slot it would drop into
+        if ((!u.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0)) || (carried.index >= 0
+                && QPointF(u.DragColor->Left(), u.DragColor->Top()) != QPointF(slot(carried.target).Left(), slot(carried.target).Top())))
+            return "drag image astray";
         // A finished try keeps its score; the try current at the end may be edited after it.
         for (Integer t = 0; t < 10; ++t) {
             const bool shown = u.NoCorCol(t).Visible(), finished = t < g.CurrentTry;

@@ -17,19 +17,9 @@ enum Stop { PaletteStop, CurrentStop, EarlierStop, FirstButtonStop };
 
 void GameBoard::Picture1_KeyDown(Integer Index, Integer& KeyCode, Integer)
 {
-    rememberFocus(&Picture1(Index));
     dropCarried(true);  // a key here means the player has left the carried colour
-    switch (KeyCode) {
-    case tk::KeySpace:
-    case tk::KeyReturn: doubleClickColour(Index); break;
-    case KeyPickUp: pickUp(true, Index); break;
-    case tk::KeyLeft:
-    case tk::KeyRight:
-    case tk::KeyUp:
-    case tk::KeyDown: moveFocus(KeyCode, &Picture1(Index)); break;
-    default: return;
-    }
-    KeyCode = 0;
+    if (pegKey(true, Index, KeyCode))
+        KeyCode = 0;
 }
 
 void GameBoard::Guessed_KeyDown(Integer Index, Integer& KeyCode, Integer)
@@ -52,18 +42,26 @@ void GameBoard::Guessed_KeyDown(Integer Index, Integer& KeyCode, Integer)
         default: dropCarried(true);
         }
     }
-    rememberFocus(&Guessed(Index));
+    if (pegKey(false, Index, KeyCode))
+        KeyCode = 0;
+}
+
+// The keys a palette colour and a slot share: what a double-click does, the
+// pick-up, and the arrows. False for a key that is not theirs.
+bool GameBoard::pegKey(bool palette, Integer Index, Integer KeyCode)
+{
+    tk::Image& peg = palette ? Picture1(Index) : Guessed(Index);
+    rememberFocus(&peg);
     switch (KeyCode) {
     case tk::KeySpace:
-    case tk::KeyReturn: doubleClickSlot(Index); break;
-    case KeyPickUp: pickUp(false, Index); break;
+    case tk::KeyReturn: palette ? doubleClickColour(Index) : doubleClickSlot(Index); return true;
+    case KeyPickUp: pickUp(palette, Index); return true;
     case tk::KeyLeft:
     case tk::KeyRight:
     case tk::KeyUp:
-    case tk::KeyDown: moveFocus(KeyCode, &Guessed(Index)); break;
-    default: return;
+    case tk::KeyDown: moveFocus(KeyCode, &peg); return true;
+    default: return false;
     }
-    KeyCode = 0;
 }
 
 // Up and + raise, Down and - lower, as the left and right buttons do; no button for other keys.
@@ -114,6 +112,8 @@ void GameBoard::doubleClickSlot(Integer k)
 // drag a mouse makes, one step per key.
 void GameBoard::pickUp(bool fromPalette, Integer index)
 {
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+        return;  // the mouse is dragging: one hand moves a colour at a time
     if (fromPalette) {
         Picture1_MouseDown(index, tk::LeftButton, 0, Middle, Middle);
     } else {

@@ -58,9 +58,9 @@ QWidget* makeButton(tk::Form& form, const Control& c)
 QWidget* makeImage(tk::Form& form, const Control& c)
 {
     auto* image = new tk::Image(form.client());
-    image->setBounds(c.left, c.top, c.width, c.height);
     if (c.picture)
         image->setPicture(tk::Picture(QString::fromLatin1(c.picture)));
+    // After the picture, which sizes an image to itself: the layout's size holds.
     image->setBounds(c.left, c.top, c.width, c.height);
     return image;
 }
