@@ -188,6 +188,9 @@ public:
         for (int k = 0; k < int(g.ColourOrder.size()); ++k)  // colours in play in a row from slot 0's left edge, no more
             if (const tk::Image& p = colour(g.ColourOrder[std::size_t(k)]); p.Visible() != (k <= g.MaxColour) || (p.Visible() && p.Left() != slot(0).Left() + 360 * k))
                 return QString("palette place %1").arg(k);
+        for (const QWidget* w : board->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && w->objectName().isEmpty())
+                return "a slot left over from an earlier game";
         if (u.CongText->Visible() && u.FailText->Visible())
             return "both outcome buttons shown";
         if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))
