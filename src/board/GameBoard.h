@@ -104,8 +104,8 @@ private:
     void Guessed_KeyDown(Integer Index, Integer& KeyCode, Integer Shift);
     void MaxColors_KeyDown(Integer& KeyCode, Integer Shift);
     void Maxpositions_KeyDown(Integer& KeyCode, Integer Shift);
-    // A double-click on a palette colour or a slot, as the mouse delivers it.
     bool pegKey(bool palette, Integer Index, Integer KeyCode);
+    // A double-click on a palette colour or a slot, as the mouse delivers it.
     void doubleClickColour(Integer i);
     void doubleClickSlot(Integer k);
     // Picking a colour up and carrying it to a slot of the current try, as a drag.
