@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <random>
 
 namespace {
@@ -398,6 +399,7 @@ private slots:
         row("P on an earlier slot: copied", {"e1", {"P", "Space"}, "AC--", "c1", "c1"});
         row("Down from the palette, Down again", {"p5", {"Down", "Down"}, "A---", "c3", ""});
         row("Up from the current try", {"c1", {"Up"}, "A---", "e1", ""});
+        row("Tab away from an earlier try and back", {"c2", {"Up", "Left", "Left", "Tab", "Backtab"}, "A---", "e0", ""});
         row("Enter on OK, the try incomplete", {"OK", {"Return"}, "A---", "OK", ""});
         row("Up and plus on colors", {"MaxColors", {"Up", "+"}, "8 4", "MaxColors", ""});
         row("Up, Down and minus on positions", {"Maxpositions", {"Up", "Down", "-"}, "6 3", "Maxpositions", ""});
@@ -426,6 +428,21 @@ private slots:
             QCOMPARE(QPointF(u().DragColor->Left(), u().DragColor->Top()), QPointF(under->Left(), under->Top()));
             QVERIFY(u().DragColor->picture().sameAs(d->colour(tags::val(under->Tag())).picture()));
         }
+    }
+
+    void refusalsAreHeard()
+    {
+        for (int i = 0; i < 10; ++i)  // all sixteen in play, the first of the table too
+            d->clickButton(*u().MaxColors);
+        d->playTry({0, 1, 2, 3});
+        d->fill({0});
+        d->clickButton(*u().GuessComplete);
+        d->dblClick(d->point("e0"));
+        d->drag(d->cellOf(d->colour(5)), d->point("c0"));
+        d->fill({1, 2, 3, 4});
+        QCOMPARE(heard.filter(QRegularExpression("complete|already|replacing|full")),
+                 QStringList({"try 2 of 10 is not complete", "magenta is already in this try",
+                              "red placed in try 2 of 10, position 1, replacing magenta", "this try is full"}));
     }
 
     void keyboardAloneWinsAGame()

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <cmath>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -245,6 +246,10 @@ private slots:
         QCOMPARE(fresh->windowTitle() + ' ' + fresh->menuBar()->actions().first()->text(), QStringLiteral("Quorvane v1.0 &Game"));
         QCOMPARE(fresh->client()->size(), QSize(525, 442));
         QVERIFY(!fresh->windowIcon().isNull() && fresh->menuBar()->actions().size() == 1);
+        // In the middle of the screen (where the platform lets a window place itself), the client right under the menu bar.
+        const QPoint offCentre = fresh->frameGeometry().center() - fresh->screen()->availableGeometry().center();
+        QVERIFY(QGuiApplication::platformName() == u"wayland" || offCentre.manhattanLength() <= 2);
+        QCOMPARE(fresh->client()->mapTo(fresh.get(), QPoint(0, 0)).y(), fresh->menuBar()->geometry().bottom() + 1);
         QStringList items;
         for (QAction* a : fresh->menuBar()->actions().first()->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + a->shortcut().toString());
