@@ -160,8 +160,12 @@ private slots:
                     QTest::mouseRelease(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
                 open << QString(name) + (about && !about->isUnloaded() ? " stays" : " closes");
             };
-            const QWidget* icon = about->control<QWidget>("Picture1");  // the text and the icon where drawn
-            open << about->control<QTextEdit>("AboutText")->toPlainText().simplified() + QString(" %1,%2").arg(icon->x()).arg(icon->y());
+            QWidget* icon = about->control<QWidget>("Picture1");  // the text, the icon drawn and where, the size fixed
+            const QImage drawn = icon->grab().toImage();
+            QImage flat = drawn;
+            flat.fill(drawn.pixel(0, 0));
+            open << about->control<QTextEdit>("AboutText")->toPlainText().simplified() + QString(" %1,%2").arg(icon->x()).arg(icon->y())
+                        + (drawn != flat ? " icon" : " no icon") + (about->minimumSize() == about->maximumSize() ? " fixed" : " sizable");
             press("AboutOk", Qt::RightButton);
             press("Label1", Qt::LeftButton);
             press("Picture1", Qt::LeftButton);
@@ -180,7 +184,7 @@ private slots:
             open << QString("Esc %1").arg(esc.isAccepted() && about->isUnloaded());
         });
         d->ui().Aboutx->trigger();
-        QCOMPARE(open, QStringList({"Quorvane - July 2004 by Zadrel email quorvane@example.org 324,2", "AboutOk stays", "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
+        QCOMPARE(open, QStringList({"Quorvane - July 2004 by Zadrel email quorvane@example.org 324,2 icon fixed", "AboutOk stays", "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
     }
 
     void endingTheProgram_data()
