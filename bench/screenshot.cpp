@@ -17,10 +17,13 @@ int main(int argc, char* argv[])
         return 2;
     }
     BoardDriver d;
+    // Eight colours in play, a fuller palette than the first game's six.
+    d.clickButton(*d.ui().MaxColors);
+    d.clickButton(*d.ui().MaxColors);
     // Tries that close in on the code whatever it is (A, B... its colours by
-    // position, W and X the two in play outside it), then the next one begun:
+    // position, W, X... those in play outside it), then the next one begun:
     // both counts on show, and a row half filled.
-    for (const char* guess : {"WXAB", "BAWC", "ABXC"})
+    for (const char* guess : {"WXAB", "BAYC", "ABZC"})
         d.playTry(d.row(QString::fromLatin1(guess)));
     d.fill(d.row(QStringLiteral("AB")));
     QApplication::processEvents();
