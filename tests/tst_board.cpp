@@ -349,14 +349,16 @@ private slots:
         d->playTry(d->row("AWXY"));
         d->playTry(d->row("BCDA"));
         d->fill(d->row("W"));
-        QStringList want;
+        QStringList want{"PICK COLORS FROM HERE"};
         for (Integer k = 0; k <= g().MaxColour; ++k)
             want << pictures::colourName(g().ColourOrder[std::size_t(k)]);
+        want << "PLACE YOUR GUESS HERE";
         for (int k = 0; k <= g().RowLast; ++k) {
             const int c = tags::val(d->slot(k).Tag());
             want << QString("try %1 of 10, position %2: %3").arg(k / 4 + 1).arg(k % 4 + 1).arg(c < 0 ? "empty" : pictures::colourName(c));
         }
-        want << "OK" << "try 1: 1 correct color" << "try 1: 1 correct position" << "try 2: 4 correct colors" << "try 2: 0 correct positions";
+        want << "OK" << "CORRECT" << "colors positions" << "try 1: 1 correct color" << "try 1: 1 correct position"
+             << "try 2: 4 correct colors" << "try 2: 0 correct positions" << "ANSWER";
         QAccessibleInterface* client = QAccessible::queryAccessibleInterface(d->board->client());
         const auto tree = [client] {
             QStringList names;
@@ -374,6 +376,12 @@ private slots:
             }
         }
         QVERIFY(QAccessible::queryAccessibleInterface(&d->slot(9))->state().focusable);
+        // What can be pressed is a button; the board's words are text, outside the Tab order.
+        QList<QAccessible::Role> roles;
+        for (QWidget* w : {static_cast<QWidget*>(&d->colour(0)), static_cast<QWidget*>(&d->slot(9)), static_cast<QWidget*>(&u().answer(0)), d->board->control<QWidget>("Label6")})
+            roles << QAccessible::queryAccessibleInterface(w)->role();
+        QCOMPARE(roles, QList<QAccessible::Role>({QAccessible::Button, QAccessible::Button, QAccessible::Graphic, QAccessible::StaticText}));
+        QVERIFY(!QAccessible::queryAccessibleInterface(d->board->control<QWidget>("Label6"))->state().focusable);
         QCOMPARE(BoardDriver::spoken(&d->slot(5), QAccessible::Description), QString("try 2: 4 correct colors, 0 correct positions"));
         QCOMPARE(BoardDriver::spoken(u().GuessComplete, QAccessible::Description), u().GuessComplete->toolTipText());
         QCOMPARE(heard.mid(heard.size() - 2), QStringList({"try 2: 4 correct colors, 0 correct positions. " + u().GuessComplete->toolTipText(),

@@ -39,6 +39,13 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // A picture that can be pressed is read as a button, not as a picture to look at.
+    QAccessible::Role role() const override
+    {
+        const QAccessible::Role designed = QAccessibleWidget::role();
+        return designed == QAccessible::Graphic && !placed_->accessibleActions.empty() ? QAccessible::Button : designed;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
