@@ -382,6 +382,9 @@ private slots:
             roles << QAccessible::queryAccessibleInterface(w)->role();
         QCOMPARE(roles, QList<QAccessible::Role>({QAccessible::Button, QAccessible::Button, QAccessible::Graphic, QAccessible::StaticText}));
         QVERIFY(!QAccessible::queryAccessibleInterface(d->board->control<QWidget>("Label6"))->state().focusable);
+        // Messages come from a notification in a status bar, which Orca reads without naming its role.
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(d->board->findChild<tk::Announcer*>());
+        QVERIFY(bar->role() == QAccessible::StatusBar && bar->child(0)->role() == QAccessible::Notification);
         QCOMPARE(BoardDriver::spoken(&d->slot(5), QAccessible::Description), QString("try 2: 4 correct colors, 0 correct positions"));
         QCOMPARE(BoardDriver::spoken(u().GuessComplete, QAccessible::Description), u().GuessComplete->toolTipText());
         QCOMPARE(heard.mid(heard.size() - 2), QStringList({"try 2: 4 correct colors, 0 correct positions. " + u().GuessComplete->toolTipText(),
