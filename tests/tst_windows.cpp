@@ -374,7 +374,8 @@ private slots:
         };
         const int first = d->game().ColourOrder[0];
         const QImage mark = face(&d->colour(first));
-        const QImage designedFace = QImage(pictures::peg(first)).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
+        const QImage designedFace =
+            QImage(pictures::peg(first)).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
         QVERIFY(mark != designedFace);
         d->fill({first});
         d->press(Qt::LeftButton, d->cellOf(d->colour(first)));
@@ -390,7 +391,8 @@ private slots:
         QCOMPARE(face(&d->ui().answer(0)), face(&d->colour(d->code()[0])));
         d->key(Qt::Key_M);
         QCOMPARE(face(&d->colour(first)), designedFace);
-        QCOMPARE(heard.filter("Color"), QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
+        QCOMPARE(heard.filter("Color"),
+                 QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
     }
 
     void panelKeepsItsPropertiesApartFromTheWidget()
