@@ -378,10 +378,8 @@ private slots:
         QVERIFY(QAccessible::queryAccessibleInterface(&d->slot(9))->state().focusable);
         // What can be pressed is a button; the board's words are text, outside the Tab order.
         const auto role = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->role(); };
-        QCOMPARE(role(&d->colour(0)), QAccessible::Button);
-        QCOMPARE(role(&d->slot(9)), QAccessible::Button);
-        QCOMPARE(role(&u().answer(0)), QAccessible::Graphic);
-        QCOMPARE(role(d->board->control<QWidget>("Label6")), QAccessible::StaticText);
+        QVERIFY(role(&d->colour(0)) == QAccessible::Button && role(&d->slot(9)) == QAccessible::Button);
+        QVERIFY(role(&u().answer(0)) == QAccessible::Graphic && role(d->board->control<QWidget>("Label6")) == QAccessible::StaticText);
         QVERIFY(!QAccessible::queryAccessibleInterface(d->board->control<QWidget>("Label6"))->state().focusable);
         // Messages come from a notification in a status bar, which Orca reads without naming its role.
         QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(d->board->findChild<tk::Announcer*>());

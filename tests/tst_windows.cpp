@@ -340,8 +340,8 @@ private slots:
                     QVERIFY(pictures::contrast(marked.pixel(x, y), peg.pixel(10, 10)) >= 3);
                     QCOMPARE(mark.pixel((x - 2) * r, (y - 2) * r), qRgb(255, 255, 255));  // as drawn on the board
                 }
-        QCOMPARE(qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100), 2100);
-        QCOMPARE(qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100), 532);
+        QVERIFY(qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100) == 2100
+                && qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100) == 532);
         // Unlike every other mark, by at least a sixth of a 12-pixel mark's square.
         for (int other = 0; other < 16; ++other)
             if (other != colour)
