@@ -350,14 +350,16 @@ private slots:
         d->playTry(d->row("AWXY"));
         d->playTry(d->row("BCDA"));
         d->fill(d->row("W"));
-        QStringList want;
+        QStringList want{"PICK COLORS FROM HERE"};
         for (Integer k = 0; k <= g().MaxColour; ++k)
             want << pictures::colourName(g().ColourOrder[std::size_t(k)]);
+        want << "PLACE YOUR GUESS HERE";
         for (int k = 0; k <= g().RowLast; ++k) {
             const int c = tags::val(d->slot(k).Tag());
             want << QString("try %1 of 10, position %2: %3").arg(k / 4 + 1).arg(k % 4 + 1).arg(c < 0 ? "empty" : pictures::colourName(c));
         }
-        want << "OK" << "try 1: 1 correct color" << "try 1: 1 correct position" << "try 2: 4 correct colors" << "try 2: 0 correct positions";
+        want << "OK" << "CORRECT" << "colors positions" << "try 1: 1 correct color" << "try 1: 1 correct position"
+             << "try 2: 4 correct colors" << "try 2: 0 correct positions" << "ANSWER";
         QAccessibleInterface* client = QAccessible::queryAccessibleInterface(d->board->client());
         const auto tree = [client] {
             QStringList names;
@@ -375,6 +377,14 @@ private slots:
             }
         }
         QVERIFY(QAccessible::queryAccessibleInterface(&d->slot(9))->state().focusable);
+        // What can be pressed is a button; the board's words are text, outside the Tab order.
+        const auto role = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->role(); };
+        QVERIFY(role(&d->colour(0)) == QAccessible::Button && role(&d->slot(9)) == QAccessible::Button);
+        QVERIFY(role(&u().answer(0)) == QAccessible::Graphic && role(d->board->control<QWidget>("Label6")) == QAccessible::StaticText);
+        QVERIFY(!QAccessible::queryAccessibleInterface(d->board->control<QWidget>("Label6"))->state().focusable);
+        // Messages come from a notification in a status bar, which Orca reads without naming its role.
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(d->board->findChild<tk::Announcer*>());
+        QVERIFY(bar->role() == QAccessible::StatusBar && bar->child(0)->role() == QAccessible::Notification);
         QCOMPARE(BoardDriver::spoken(&d->slot(5), QAccessible::Description), QString("try 2: 4 correct colors, 0 correct positions"));
         QCOMPARE(BoardDriver::spoken(u().GuessComplete, QAccessible::Description), u().GuessComplete->toolTipText());
         QCOMPARE(heard.mid(heard.size() - 2), QStringList({"try 2: 4 correct colors, 0 correct positions. " + u().GuessComplete->toolTipText(),

@@ -7,6 +7,7 @@
 #include "windows/AboutForm.h"
 #include "windows/HelpForm.h"
 #include "controls/Frame.h"
+#include "toolkit/Announce.h"
 #include "toolkit/Label.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QSignalSpy>
 #include <cmath>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -257,7 +259,7 @@ private slots:
         QStringList items;
         for (QAction* a : fresh->menuBar()->actions().first()->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + a->shortcut().toString());
-        QCOMPARE(items, QStringList({"Giveup", "About", "HelpF1", "-", "Exit"}));
+        QCOMPARE(items, QStringList({"Giveup", "About", "HelpF1", "Color &marksM", "-", "Exit"}));
         // Each control inside its panel; both outcome buttons on one rectangle below the scores.
         const auto inside = [this](const QString& name, const QString& frame, float w, float h) {
             return box(frame).contains(QRectF(box(name).topLeft(), QSizeF(w, h)));
@@ -291,6 +293,115 @@ private slots:
                  QList<QRgb>({dark, light, dark, light, dark, light, dark, light}));
         // Empty answer slots show through; the outcome button in its colour, within the style's bevel.
         QCOMPARE(QList<QRgb>({px(132, 414), px(12, 388), px(50, 382)}), QList<QRgb>({qRgb(192, 192, 192), qRgb(255, 0, 0), bevel}));
+    }
+
+    // The pixels a peg's mark changes on its face, at the screen's pixel ratio.
+    QImage markOf(int colour) const
+    {
+        tk::Image& peg = d->colour(colour);
+        const int r = qRound(peg.devicePixelRatioF());
+        tk::showMarks(d->board.get(), false);
+        const QImage plain = peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
+        tk::showMarks(d->board.get(), true);
+        const QImage marked = peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
+        QImage mark(plain.size(), QImage::Format_RGB32);
+        for (int y = 0; y < mark.height(); ++y)
+            for (int x = 0; x < mark.width(); ++x)
+                mark.setPixel(x, y, plain.pixel(x, y) == marked.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        return mark;
+    }
+    // How few pixels tell a from b, however b is turned, mirrored or moved by a peg's pixel.
+    static int fewestDifferences(const QImage& a, const QImage& b, int r)
+    {
+        int fewest = a.width() * a.height();
+        for (int turn = 0; turn < 8; ++turn) {
+            const QImage q = b.transformed(QTransform().rotate(90 * (turn % 4))).mirrored(turn >= 4, false);
+            for (int dy = -r; dy <= r; dy += r)
+                for (int dx = -r; dx <= r; dx += r) {
+                    int differ = 0;
+                    for (int y = 0; y < a.height(); ++y)
+                        for (int x = 0; x < a.width(); ++x)
+                            differ += a.pixel(x, y) != (q.valid(x + dx, y + dy) ? q.pixel(x + dx, y + dy) : qRgb(0, 0, 0));
+                    fewest = std::min(fewest, differ);
+                }
+        }
+        return fewest;
+    }
+
+    void eachColourItsOwnMark_data()
+    {
+        QTest::addColumn<int>("colour");
+        for (int c = 0; c < 16; ++c)
+            QTest::newRow(qPrintable(pictures::colourName(c))) << c;
+    }
+    void eachColourItsOwnMark()
+    {
+        QFETCH(int, colour);
+        const int r = qRound(d->board->devicePixelRatioF());
+        const QImage mark = markOf(colour);
+        // Ink that stands out from the peg's own fill, in the middle of its face.
+        const QImage peg(pictures::peg(colour));
+        const QImage marked = pictures::withMark(pictures::peg(colour), QPixmap::fromImage(peg)).toImage();
+        for (int y = 0; y < peg.height(); ++y)
+            for (int x = 0; x < peg.width(); ++x)
+                if (marked.pixel(x, y) != peg.pixel(x, y)) {
+                    QVERIFY(x >= 5 && x < 17 && y >= 5 && y < 17);  // 3 pixels clear of highlight and shadow
+                    QVERIFY(pictures::contrast(marked.pixel(x, y), peg.pixel(10, 10)) >= 3);
+                    QCOMPARE(mark.pixel((x - 2) * r, (y - 2) * r), qRgb(255, 255, 255));  // as drawn on the board
+                }
+        QVERIFY(qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100) == 2100
+                && qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100) == 532);
+        // Unlike every other mark, by at least a sixth of a 12-pixel mark's square.
+        for (int other = 0; other < 16; ++other)
+            if (other != colour)
+                QVERIFY2(fewestDifferences(mark, markOf(other), r) >= 24 * r * r, qPrintable(pictures::colourName(other)));
+    }
+
+    void colourMarksByMenuAndKey()
+    {
+        GameBoard& board = *d->board;
+        QStringList heard;
+        tk::setAnnouncementListener([&heard](const QString& message) { heard << message; });
+        const auto deaf = qScopeGuard([] { tk::setAnnouncementListener({}); });
+        const QImage designed = board.grab().toImage();
+        d->key(Qt::Key_M);
+        QVERIFY(board.grab().toImage() != designed);
+        d->key(Qt::Key_M);
+        QCOMPARE(board.grab().toImage(), designed);  // off again: as designed, pixel for pixel
+        QMenu* menu = board.menuBar()->actions().first()->menu();
+        d->key(Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_M);
+        QVERIFY(d->ui().ColorMarks->isChecked());
+        // The same mark on the palette, in a slot, on the drag image (mouse and key) and in the answer;
+        // the face within the keyboard's focus mark.
+        const auto face = [](QWidget* w) {
+            const int r = qRound(w->devicePixelRatioF());
+            QImage inner = w->grab().toImage().copy(3 * r, 3 * r, 16 * r, 16 * r);
+            inner.setDevicePixelRatio(1);
+            return inner;
+        };
+        const int first = d->game().ColourOrder[0];
+        const QImage mark = face(&d->colour(first));
+        const QImage designedFace =
+            QImage(pictures::peg(first)).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
+        QVERIFY(mark != designedFace);
+        d->fill({first});
+        d->press(Qt::LeftButton, d->cellOf(d->colour(first)));
+        d->move(d->at(6600, 4200));
+        QCOMPARE(face(d->ui().DragColor), mark);
+        d->release(Qt::LeftButton, d->at(6600, 4200));
+        d->key(Qt::Key_P);
+        QVERIFY(d->ui().DragColor->isVisible());
+        QCOMPARE(face(d->ui().DragColor), mark);
+        d->key(Qt::Key_Escape);
+        QCOMPARE(face(&d->slot(0)), mark);
+        d->ui().Giveup->trigger();
+        QCOMPARE(face(&d->ui().answer(0)), face(&d->colour(d->code()[0])));
+        d->key(Qt::Key_M);
+        QCOMPARE(face(&d->colour(first)), designedFace);
+        QCOMPARE(heard.filter("Color"),
+                 QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
     }
 
     void panelKeepsItsPropertiesApartFromTheWidget()

@@ -95,8 +95,9 @@ QString GameBoard::codeSpoken() const
     return QStringLiteral("The code was ") + colours.join(QStringLiteral(", ")) + u'.';
 }
 
-// Screen order: the palette as shown, the tries top to bottom and each left
-// to right, OK, the scores, the answer, the selectors and outcome buttons.
+// Screen order: each of the board's own words before what it heads, the
+// palette as shown, the tries top to bottom and each left to right, OK, the
+// scores, the answer, the selectors, each before its word, and the outcome buttons.
 QList<QWidget*> GameBoard::screenOrder() const
 {
     QList<QWidget*> order;
@@ -104,18 +105,24 @@ QList<QWidget*> GameBoard::screenOrder() const
         if (w && !w->isHidden())
             order << w;
     };
+    const auto words = [this](const char* name) { return control<QWidget>(QString::fromLatin1(name)); };
+    add(words("Label6"));
     for (Integer k = 0; k <= MaxColour; ++k)
         add(&Picture1(ColourOrder[std::size_t(k)]));
+    add(words("Label4"));
     for (Integer k = 0; k <= Guessed.ubound(); ++k)
         add(Guessed.at(k));
     add(GuessComplete);
+    add(words("Label3"));
+    add(words("Messcol(3)"));
     for (Integer t = 0; t < game::Tries; ++t) {
         add(&NoCorCol(t));
         add(&NoCorpos(t));
     }
+    add(words("Label5"));
     for (Integer p = 0; p <= MaxPosition; ++p)
         add(&answer(p));
-    for (QWidget* w : {MaxColors, Maxpositions, CongText, FailText})
+    for (QWidget* w : std::initializer_list<QWidget*>{MaxColors, Label1, Maxpositions, Label2, CongText, FailText})
         add(w);
     return order;
 }

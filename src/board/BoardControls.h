@@ -13,5 +13,5 @@ struct BoardControls {
     tk::Image *Blank, *ColourClicked, *DragColor;
     tk::CommandButton *MaxColors, *Maxpositions, *GuessComplete, *CongText, *FailText;
     tk::Label *Label1, *Label2;
-    QAction *Giveup, *Aboutx, *GiveHelp, *GameExit;
+    QAction *Giveup, *Aboutx, *GiveHelp, *ColorMarks, *GameExit;
 };

@@ -4,6 +4,7 @@
 #include "toolkit/Announce.h"
 #include "windows/FormBuilder.h"
 #include "windows/GameBoardLayout.h"
+#include "windows/Pictures.h"
 
 #include <QAction>
 
@@ -20,6 +21,7 @@ tk::ControlArray<T> arrayOf(const tk::Form& form, const char* name, int count)
 
 GameBoard::GameBoard() : tk::Form(gameBoardLayout().style), announcer_(new tk::Announcer(this))
 {
+    tk::Picture::setMarker(pictures::withMark);
     const layout::Built built = layout::build(*this, gameBoardLayout());
     Picture1 = arrayOf<tk::Image>(*this, "Picture1", game::PaletteColours);
     Guessed = arrayOf<tk::Image>(*this, "Guessed", 1);
@@ -39,6 +41,7 @@ GameBoard::GameBoard() : tk::Form(gameBoardLayout().style), announcer_(new tk::A
     Giveup = built.menu.value("Giveup");
     Aboutx = built.menu.value("Aboutx");
     GiveHelp = built.menu.value("GiveHelp");
+    ColorMarks = built.menu.value("ColorMarks");
     GameExit = built.menu.value("GameExit");
     wireHandlers();
     describeControls();
@@ -71,6 +74,7 @@ void GameBoard::wireHandlers()
     connect(Giveup, &QAction::triggered, this, [this] { Giveup_Click(); });
     connect(Aboutx, &QAction::triggered, this, [this] { Aboutx_Click(); });
     connect(GiveHelp, &QAction::triggered, this, [this] { GiveHelp_Click(); });
+    connect(ColorMarks, &QAction::triggered, this, [this] { ColorMarks_Click(); });
     connect(GameExit, &QAction::triggered, this, [this] { GameExit_Click(); });
 }
 

@@ -21,7 +21,7 @@ namespace tk { class Announcer; }
 //   NewGame.cpp        NewGame and the rows of empty slots
 //   SecretCode.cpp     ShufflePalette, MakeSecretCode, ShuffleCodeColours
 //   Selectors.cpp      MaxColors_MouseUp, Maxpositions_MouseUp
-//   MenuCommands.cpp   Aboutx_Click, GiveHelp_Click, GameExit_Click, Form_Unload
+//   MenuCommands.cpp   Aboutx_Click, GiveHelp_Click, ColorMarks_Click, GameExit_Click, Form_Unload
 //   Keyboard.cpp       the key handlers: focus groups and the keyboard drag
 //   Accessibility.cpp  what a screen reader hears and can do
 // Handlers read the widgets once, ask a rule of src/game, apply its answer.
@@ -97,6 +97,7 @@ private:
     // Menu commands.
     void Aboutx_Click();
     void GiveHelp_Click();
+    void ColorMarks_Click();
     void GameExit_Click();
 
     // The keyboard: every gesture through the same handlers as the mouse's.

@@ -25,6 +25,15 @@ void GameBoard::GiveHelp_Click()
     help.showModal();
 }
 
+// A shape on every peg, for players who cannot tell some colours apart; the
+// menu item, checked or not, and its key M both come here.
+void GameBoard::ColorMarks_Click()
+{
+    const bool on = ColorMarks->isChecked();
+    tk::showMarks(this, on);
+    announce(on ? tr("Color marks on") : tr("Color marks off"));
+}
+
 void GameBoard::GameExit_Click()
 {
     if (tk::msgBox(QStringLiteral("Do you want to Exit ?"), QStringLiteral("Quorvane")) != tk::vbYes)

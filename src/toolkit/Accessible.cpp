@@ -39,6 +39,13 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    // A picture that can be pressed is read as a button, not as a picture to look at.
+    QAccessible::Role role() const override
+    {
+        const QAccessible::Role designed = QAccessibleWidget::role();
+        return designed == QAccessible::Graphic && !placed_->accessibleActions.empty() ? QAccessible::Button : designed;
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
@@ -107,6 +114,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (className == u"tk::TextBox")  // read-only: read as text, never edited
         return new ControlInterface(w, static_cast<TextBox*>(w), QAccessible::StaticText);
     if (className == u"tk::Announcer")
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
+    if (qobject_cast<const Announcer*>(w->parentWidget()))
         return new QAccessibleWidget(w, QAccessible::Notification);
     if (className == u"tk::Form") {
         const auto* form = static_cast<Form*>(w);

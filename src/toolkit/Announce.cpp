@@ -19,13 +19,15 @@ void notifyChange(QObject* o, QAccessible::Event change)
     }
 }
 
-Announcer::Announcer(QWidget* window) : QWidget(window)
+Announcer::Announcer(QWidget* window) : QWidget(window), message_(new QWidget(this))
 {
     setObjectName(QStringLiteral("announcer"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 1, 1);  // shown, to be read, but draws nothing
-    hide();
+    for (QWidget* w : {static_cast<QWidget*>(this), message_}) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w->setFocusPolicy(Qt::NoFocus);
+        w->setGeometry(0, 0, 1, 1);  // shown, to be read, but draws nothing
+    }
+    message_->hide();
     later_.setSingleShot(true);
     later_.setInterval(500);
     connect(&later_, &QTimer::timeout, this, [this] {
@@ -50,9 +52,9 @@ void Announcer::say(const QString& message, bool afterBurst)
 
 void Announcer::showNow(const QString& message)
 {
-    hide();
-    setAccessibleName(message);
-    show();
+    message_->hide();
+    message_->setAccessibleName(message);
+    message_->show();
 }
 
 void setAnnouncementListener(std::function<void(const QString&)> l)

@@ -13,6 +13,8 @@ void notifyChange(QObject* o, QAccessible::Event change);
 // Speaks a message through a screen reader. A changed name or description
 // reaches Orca without its text, so each message is shown afresh as an
 // object of the role Notification, named by the message: that is read out.
+// The Announcer itself is read as a status bar, around that object: Orca
+// reads a notification there without the word "notification" first.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ public:
 
 private:
     void showNow(const QString& message);
+    QWidget* message_;
     QStringList waiting_;
     QTimer later_;
 };

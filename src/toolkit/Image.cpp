@@ -66,6 +66,18 @@ void setKeyboardInUse(QWidget* w)
     redrawMarks(window);
 }
 
+bool marksShown(const QWidget* w)
+{
+    return w->window()->property("tk.pictureMarks").toBool();
+}
+
+void showMarks(QWidget* window, bool on)
+{
+    window->setProperty("tk.pictureMarks", on);
+    for (Image* image : window->findChildren<Image*>())
+        image->update();
+}
+
 Image::Image(QWidget* parent) : QWidget(parent), Placed(this)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -106,7 +118,7 @@ void Image::paintEvent(QPaintEvent*)
         p.setRenderHint(QPainter::SmoothPixmapTransform, std::abs(device - std::round(device)) > 1e-3);
         p.save();
         p.scale(scale, scale);
-        p.drawPixmap(0, 0, picture_.pixmap());
+        p.drawPixmap(0, 0, marksShown(this) ? picture_.marked() : picture_.pixmap());
         p.restore();
     }
     if (hasFocus() && keyboardInUse(this)) {

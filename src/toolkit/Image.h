@@ -46,6 +46,11 @@ private:
     Picture picture_;
 };
 
+// Whether the images of w's window show their pictures' marks (see
+// Picture::marked), and switching them there; off in a new window.
+bool marksShown(const QWidget* w);
+void showMarks(QWidget* window, bool on);
+
 // Whether focus marks show in w's window: only after a key was pressed
 // there, and until the mouse is pressed again.
 bool keyboardInUse(const QWidget* w);

@@ -12,6 +12,13 @@ public:
     explicit Picture(const QString& resource);
 
     const QPixmap& pixmap() const { return pixmap_; }
+    // The same picture with a mark on it, for a player who tells pictures
+    // apart by shape rather than colour; the plain pixmap where it has none.
+    const QPixmap& marked() const;
+    // What draws the marks: from a resource and its pixels, the marked look,
+    // or a null pixmap for a picture that has no mark.
+    using Marker = QPixmap (*)(const QString& resource, const QPixmap& plain);
+    static void setMarker(Marker marker);
     bool isNull() const { return pixmap_.isNull(); }
     float widthTwips() const;
     float heightTwips() const;
@@ -20,6 +27,7 @@ public:
 
 private:
     QPixmap pixmap_;
+    QString resource_;
 };
 
 } // namespace tk

@@ -161,6 +161,7 @@ Built build(tk::Form& form, const Window& window)
         }
         if (action) {
             action->setObjectName(QString::fromLatin1(item.name));
+            action->setCheckable(item.checkable);
             if (item.shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             built.menu.insert(QString::fromLatin1(item.name), action);

@@ -99,6 +99,7 @@ const layout::MenuItem menu[] = {
     {1, "Giveup", "Giveup"},
     {1, "Aboutx", "About"},
     {1, "GiveHelp", "Help", 0, "F1"},
+    {1, "ColorMarks", QT_TRANSLATE_NOOP("GameBoard", "Color marks"), 'm', "M", true},
     {1, "dash1", "-"},
     {1, "GameExit", "Exit"},
 };

@@ -34,6 +34,7 @@ struct MenuItem {
     const char* caption;  // "-" draws a separator
     char mnemonic = 0;    // the letter of the caption that Alt opens it with
     const char* shortcut = nullptr;  // a key that chooses it, "F1"
+    bool checkable = false;          // an item that is on or off, shown with a tick
 };
 
 struct Window {
