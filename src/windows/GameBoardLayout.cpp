@@ -32,13 +32,13 @@ const layout::Control controls[] = {
     {.kind = K::Line, .name = "Line2", .index = 8, .left = 120, .top = 5160, .width = 1440, .height = 5160, .fore = tk::ButtonShadow},
     {.kind = K::Line, .name = "Line2", .index = 9, .left = 120, .top = 4800, .width = 1440, .height = 4800, .fore = tk::ButtonShadow},
     {.kind = K::Line, .name = "Line2", .index = 10, .left = 120, .top = 5520, .width = 1440, .height = 5520, .fore = tk::ButtonShadow},
-    {.kind = K::Label, .name = "Label6", .left = 1890, .top = 240, .width = 2925, .height = 255, .caption = "PICK COLORS FROM HERE"},
-    {.kind = K::Label, .name = "Label1", .left = 540, .top = 270, .width = 915, .height = 255, .caption = "COLORS"},
-    {.kind = K::Label, .name = "Label2", .left = 540, .top = 640, .width = 1095, .height = 255, .caption = "POSITIONS"},
-    {.kind = K::Label, .name = "Label3", .left = 270, .top = 1170, .width = 1155, .height = 225, .caption = "CORRECT", .align = Align::Centre},
-    {.kind = K::Label, .name = "Label4", .left = 1890, .top = 1380, .width = 2925, .height = 255, .caption = "PLACE YOUR GUESS HERE"},
-    {.kind = K::Label, .name = "Label5", .left = 3000, .top = 5790, .width = 1005, .height = 255, .caption = "ANSWER"},
-    {.kind = K::Label, .name = "Messcol", .index = 3, .left = 120, .top = 1440, .width = 1395, .height = 225, .caption = "colors  positions"},
+    {.kind = K::Label, .name = "Label6", .left = 1890, .top = 240, .width = 2925, .height = 255, .caption = QT_TRANSLATE_NOOP("GameBoard", "PICK COLORS FROM HERE")},
+    {.kind = K::Label, .name = "Label1", .left = 540, .top = 270, .width = 915, .height = 255, .caption = QT_TRANSLATE_NOOP("GameBoard", "COLORS")},
+    {.kind = K::Label, .name = "Label2", .left = 540, .top = 640, .width = 1095, .height = 255, .caption = QT_TRANSLATE_NOOP("GameBoard", "POSITIONS")},
+    {.kind = K::Label, .name = "Label3", .left = 270, .top = 1170, .width = 1155, .height = 225, .caption = QT_TRANSLATE_NOOP("GameBoard", "CORRECT"), .align = Align::Centre},
+    {.kind = K::Label, .name = "Label4", .left = 1890, .top = 1380, .width = 2925, .height = 255, .caption = QT_TRANSLATE_NOOP("GameBoard", "PLACE YOUR GUESS HERE")},
+    {.kind = K::Label, .name = "Label5", .left = 3000, .top = 5790, .width = 1005, .height = 255, .caption = QT_TRANSLATE_NOOP("GameBoard", "ANSWER")},
+    {.kind = K::Label, .name = "Messcol", .index = 3, .left = 120, .top = 1440, .width = 1395, .height = 225, .caption = QT_TRANSLATE_NOOP("GameBoard", "colors  positions")},
     {.kind = K::Label, .name = "NoCorCol", .index = 0, .left = 180, .top = 1950, .width = 405, .height = 270, .caption = "99", .font = Arial975Bold, .fore = White, .back = Black, .visible = false, .align = Align::Centre},
     {.kind = K::Label, .name = "NoCorCol", .index = 1, .left = 180, .top = 2310, .width = 405, .height = 270, .caption = "99", .font = Arial975Bold, .fore = White, .back = Black, .visible = false, .align = Align::Centre},
     {.kind = K::Label, .name = "NoCorCol", .index = 2, .left = 180, .top = 2670, .width = 405, .height = 270, .caption = "99", .font = Arial975Bold, .fore = White, .back = Black, .visible = false, .align = Align::Centre},
@@ -89,18 +89,19 @@ const layout::Control controls[] = {
     {.kind = K::Image, .name = "DragColor", .left = 5760, .top = 2460, .width = 480, .height = 480, .picture = pictures::peg(0), .visible = false},
     {.kind = K::Button, .name = "MaxColors", .left = 90, .top = 240, .width = 400, .height = 320, .caption = "16"},
     {.kind = K::Button, .name = "Maxpositions", .left = 90, .top = 600, .width = 400, .height = 320, .caption = "7"},
-    {.kind = K::Button, .name = "GuessComplete", .left = 2250, .top = 1920, .width = 495, .height = 315, .caption = "OK", .font = tk::SansRegular, .visible = false},
-    {.kind = K::Button, .name = "CongText", .left = 90, .top = 5730, .width = 1485, .height = 855, .caption = "  WELL DONE    click here for another go", .back = Green, .graphical = true},
-    {.kind = K::Button, .name = "FailText", .left = 90, .top = 5730, .width = 1485, .height = 855, .caption = "click here to try again", .back = Red, .graphical = true},
+    {.kind = K::Button, .name = "GuessComplete", .left = 2250, .top = 1920, .width = 495, .height = 315, .caption = QT_TRANSLATE_NOOP("GameBoard", "OK"), .font = tk::SansRegular, .visible = false},
+    {.kind = K::Button, .name = "CongText", .left = 90, .top = 5730, .width = 1485, .height = 855, .caption = QT_TRANSLATE_NOOP("GameBoard", "  WELL DONE    click here for another go"), .back = Green, .graphical = true},
+    {.kind = K::Button, .name = "FailText", .left = 90, .top = 5730, .width = 1485, .height = 855, .caption = QT_TRANSLATE_NOOP("GameBoard", "click here to try again"), .back = Red, .graphical = true},
 };
 
 const layout::MenuItem menu[] = {
-    {0, "gamex", "Game", 'G'},
-    {1, "Giveup", "Giveup"},
-    {1, "Aboutx", "About"},
-    {1, "GiveHelp", "Help", 0, "F1"},
+    // A translation chooses its own letter for Alt with an '&'.
+    {0, "gamex", QT_TRANSLATE_NOOP("GameBoard", "Game"), 'G'},
+    {1, "Giveup", QT_TRANSLATE_NOOP("GameBoard", "Giveup")},
+    {1, "Aboutx", QT_TRANSLATE_NOOP("GameBoard", "About")},
+    {1, "GiveHelp", QT_TRANSLATE_NOOP("GameBoard", "Help"), 0, "F1"},
     {1, "dash1", "-"},
-    {1, "GameExit", "Exit"},
+    {1, "GameExit", QT_TRANSLATE_NOOP("GameBoard", "Exit")},
 };
 
 const char* const tabOrder[] = {"Maxpositions", "GuessComplete", "MaxColors", "FailText", "CongText"};

@@ -1,0 +1,40 @@
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tk {
+
+namespace {
+QTranslator& own()
+{
+    static QTranslator* t = new QTranslator(qApp);
+    return *t;
+}
+QTranslator& qts()
+{
+    static QTranslator* t = new QTranslator(qApp);
+    return *t;
+}
+} // namespace
+
+void useLanguage(const QLocale& locale)
+{
+    QCoreApplication::removeTranslator(&own());
+    QCoreApplication::removeTranslator(&qts());
+    // An English locale finds no file and keeps the sources' text.
+    if (!own().load(locale, QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        return;
+    QCoreApplication::installTranslator(&own());
+    // Where Debian's Qt translations are not installed, Yes and No stay English.
+    if (qts().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qts());
+}
+
+QString language()
+{
+    return QCoreApplication::instance() && !own().isEmpty() ? own().language().section(u'_', 0, 0) : QString();
+}
+
+} // namespace tk
