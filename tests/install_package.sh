@@ -16,7 +16,7 @@ grep -q 'libqt6widgets6' "$work/depends" || { echo "Qt is missing from Depends";
 
 root=$work/root
 dpkg -x "$deb" "$root"
-for f in usr/lib/quorvane/quorvane usr/lib/quorvane/quorvane.htm usr/bin/quorvane \
+for f in usr/lib/quorvane/quorvane usr/lib/quorvane/quorvane.htm usr/lib/quorvane/quorvane.{de,fr,es}.htm usr/bin/quorvane \
          usr/share/applications/net.quorvane.Quorvane.desktop \
          usr/share/metainfo/net.quorvane.Quorvane.metainfo.xml \
          usr/share/icons/hicolor/16x16/apps/net.quorvane.Quorvane.png \
@@ -33,7 +33,11 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$root/usr/share/metainfo/net.quorvane.Quorvane.metainfo.xml"
 fi
 
-# Started through the link on the PATH, as a desktop would.
-LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/quorvane" | tee "$work/probe.log"
-grep -q "board shown: yes" "$work/probe.log"
-grep -q "help page found: yes (file://$root/usr/lib/quorvane/quorvane.htm)" "$work/probe.log"
+# Started through the link on the PATH, as a desktop would, in English and
+# in each language: the help page is the one of that language.
+for run in C:quorvane.htm de_DE.UTF-8:quorvane.de.htm fr_FR.UTF-8:quorvane.fr.htm es_ES.UTF-8:quorvane.es.htm; do
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="${run%%:*}" LD_PRELOAD="$probe" QT_QPA_PLATFORM=offscreen \
+        timeout 60 "$root/usr/bin/quorvane" | tee "$work/probe.log"
+    grep -q "board shown: yes" "$work/probe.log"
+    grep -q "help page found: yes (file://$root/usr/lib/quorvane/${run#*:})" "$work/probe.log"
+done

@@ -8,6 +8,7 @@
 #include "windows/HelpForm.h"
 #include "controls/Frame.h"
 #include "toolkit/Label.h"
+#include "toolkit/Language.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,6 +27,10 @@
 // browser's width and height follow it.
 struct HelpPage { QString folder; QByteArray title; QSize size; QString follows; };
 Q_DECLARE_METATYPE(HelpPage)
+// A desktop's locale; what the program shows when started under it (its
+// menu, its help page); what a slot is called and a try is told.
+struct Language { QString locale, menu, page, slot, sentence; };
+Q_DECLARE_METATYPE(Language)
 
 class tst_Windows : public QObject {
     Q_OBJECT
@@ -81,6 +86,7 @@ private slots:
     }
     void cleanup()
     {
+        tk::useLanguage(QLocale::c());
         fresh.reset();
         d.reset();
         delete board.data();
@@ -268,11 +274,6 @@ private slots:
         QVERIFY(c("CongText").Visible() && c("FailText").Visible() && c("answer(7)").Visible());
         const QPalette score = c<tk::Label>("NoCorpos(4)").palette();  // white on black
         QCOMPARE(score.color(QPalette::WindowText).rgb() ^ score.color(QPalette::Window).rgb(), 0xffffffu);
-        for (tk::Label* label : fresh->client()->findChildren<tk::Label*>()) {  // every caption fits its box
-            const QFontMetrics fm(label->font());
-            QVERIFY2(fm.horizontalAdvance(label->text()) <= label->QWidget::width() && fm.height() <= label->QWidget::height() + 2,
-                     qPrintable(label->objectName()));
-        }
         // The panels are grooves on every side. Frame3, 1710,5730 3555x825 twips: pixels 114..350 across, 382..436 down.
         const QImage shot = fresh->client()->grab().toImage();
         const auto px = [&shot, r = fresh->devicePixelRatioF()](int x, int y) { return shot.pixel(QPoint(x, y) * r); };
@@ -374,18 +375,20 @@ private slots:
         QTest::addColumn<QString>("says");
         QTest::newRow("no display") << "" << 1 << "quorvane: no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
         QTest::newRow("local, nobody listening") << "DISPLAY=:87" << 1 << "quorvane: cannot open display :87";
-#ifdef HELP_PROBE  // a probe loaded into it reports what a player would see
-        QTest::newRow("offscreen") << "QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE << 0
-                                   << "board shown: yes (Quorvane v1.0)\nhelp page found: yes";
-#endif
     }
     void startsOrSaysWhyNot()
     {
         QFETCH(QString, environment);
         QFETCH(int, status);
         QFETCH(QString, says);
+        start(environment, status, says);
+    }
+    // The program started where the environment differs from one with no
+    // display and no language in those settings.
+    static void start(const QString& environment, int status, const QString& says)
+    {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(name);
         for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
             env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
@@ -396,9 +399,59 @@ private slots:
             p.kill();
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);  // no abort, no core
         QCOMPARE(p.exitCode(), status);
-        // The environment's own notes left out, and where the page was found.
-        const QRegularExpression notes(QStringLiteral("QStandardPaths[^\n]*\n| \\(file:[^\n]*"));
+        // The environment's own notes left out, and the folder of the page found.
+        const QRegularExpression notes(QStringLiteral("QStandardPaths[^\n]*\n|file://[^\n]*/"));
         QCOMPARE(QString::fromLocal8Bit(status ? p.readAllStandardError() : p.readAllStandardOutput()).remove(notes).trimmed(), says);
+    }
+
+    void speaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        const QString sentence = "in previous try  2 colors were correct, and 2 were in correct position also";
+        QTest::newRow("C") << Language{"C", "&Game", "quorvane.htm", "try 1 of 10, position 1: empty", sentence};
+        QTest::newRow("English") << Language{"en_GB.UTF-8", "&Game", "quorvane.htm", "try 1 of 10, position 1: empty", sentence};
+        QTest::newRow("not shipped") << Language{"pt_BR.UTF-8", "&Game", "quorvane.htm", "try 1 of 10, position 1: empty", sentence};
+        QTest::newRow("German") << Language{"de_DE.UTF-8", "&Spiel", "quorvane.de.htm", "Versuch 1 von 10, Stelle 1: leer",
+                                            "Im letzten Versuch waren 2 Farben richtig, und 2 davon standen an der richtigen Stelle"};
+        QTest::newRow("French") << Language{"fr_FR.UTF-8", "&Jeu", "quorvane.fr.htm", "essai 1 sur 10, position 1\u00a0: vide",
+                                            "Au dernier essai, 2 couleurs étaient bonnes, et 2 étaient aussi bien placées"};
+        QTest::newRow("Spanish") << Language{"es_ES.UTF-8", "&Juego", "quorvane.es.htm", "intento 1 de 10, posición 1: vacía",
+                                             "En el último intento 2 colores eran correctos, y 2 estaban además en su posición"};
+    }
+    void speaksTheDesktopsLanguage()
+    {
+        QFETCH(Language, language);
+        if (const QString code = language.page.section(u'.', 1, -2); !code.isEmpty()) {
+            QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(code));
+            QVERIFY(ts.open(QIODevice::ReadOnly));
+            const QByteArray text = ts.readAll();  // every text translated, none left from a vanished source
+            QVERIFY(!text.contains("type=\"unfinished\"") && !text.contains("type=\"vanished\"") && !text.contains("type=\"obsolete\""));
+        }
+#ifdef HELP_PROBE  // a probe loaded into it reports what a player would see
+        start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
+              "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
+#endif
+        tk::useLanguage(QLocale(language.locale.section(u'.', 0, 0)));
+        QCOMPARE(d->spoken(&d->slot(0)), language.slot);
+        QCOMPARE(game::feedbackSentence({2, 2}, 4), language.sentence);
+        // Each caption on one line at the designed font where it fits the
+        // English; on the outcome buttons, within their bevel.
+        fresh = std::make_unique<GameBoard>();
+        AboutForm about;
+        HelpForm help;
+        for (QWidget* window : std::initializer_list<QWidget*>{fresh.get(), &about, &help}) {
+            for (tk::Label* label : window->findChildren<tk::Label*>()) {
+                const QFontMetrics fm(label->font());
+                QVERIFY2(fm.horizontalAdvance(label->text()) <= label->QWidget::width() && fm.height() <= label->QWidget::height() + 2,
+                         qPrintable(label->text()));
+            }
+            for (tk::CommandButton* button : window->findChildren<tk::CommandButton*>()) {
+                const QRect box = button->captionBox();
+                const QRect text = button->fontMetrics().boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, button->text());
+                QVERIFY2(box.contains(text) && (button->wrapsCaption() || text.height() < 2 * button->fontMetrics().height()),
+                         qPrintable(button->text()));
+            }
+        }
     }
 };
 
