@@ -421,19 +421,16 @@ private slots:
     void speaksTheDesktopsLanguage()
     {
         QFETCH(Language, language);
-        if (const QString code = language.page.section(u'.', 1, -2); !code.isEmpty()) {
-            QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(code));
-            QVERIFY(ts.open(QIODevice::ReadOnly));
-            const QByteArray text = ts.readAll();  // every text translated, none left from a vanished source
-            QVERIFY(!text.contains("type=\"unfinished\"") && !text.contains("type=\"vanished\"") && !text.contains("type=\"obsolete\""));
-        }
+        // Every text translated, none left of a text the code no longer has.
+        QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(language.page.section(u'.', 1, -2)));
+        const QRegularExpression unfinished(QStringLiteral("type=\"(unfinished|vanished|obsolete)\""));
+        QVERIFY(language.menu == u"&Game" || (ts.open(QIODevice::ReadOnly) && !QString(ts.readAll()).contains(unfinished)));
 #ifdef HELP_PROBE  // a probe loaded into it reports what a player would see
         start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
               "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
 #endif
         tk::useLanguage(QLocale(language.locale.section(u'.', 0, 0)));
-        QCOMPARE(d->spoken(&d->slot(0)), language.slot);
-        QCOMPARE(game::feedbackSentence({2, 2}, 4), language.sentence);
+        QCOMPARE(d->spoken(&d->slot(0)) + '|' + game::feedbackSentence({2, 2}, 4), language.slot + '|' + language.sentence);
         // Each caption on one line at the designed font where it fits the
         // English; on the outcome buttons, within their bevel.
         fresh = std::make_unique<GameBoard>();

@@ -364,4 +364,15 @@ E-Mail quorvane@example.org
         <translation>, aber keine davon stand an der richtigen Stelle</translation>
     </message>
 </context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>Display %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+</context>
 </TS>

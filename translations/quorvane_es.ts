@@ -364,4 +364,15 @@ correo quorvane@example.org
         <translation>, pero ninguno estaba en su posición</translation>
     </message>
 </context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>no se puede abrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+</context>
 </TS>

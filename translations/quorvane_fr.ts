@@ -364,4 +364,15 @@ courriel quorvane@example.org
         <translation>, mais aucune n’était bien placée</translation>
     </message>
 </context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>cannot open display %1</source>
+        <translation>impossible d’ouvrir l’affichage %1</translation>
+    </message>
+    <message>
+        <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>aucun affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
+    </message>
+</context>
 </TS>

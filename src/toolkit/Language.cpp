@@ -32,6 +32,15 @@ void useLanguage(const QLocale& locale)
         QCoreApplication::installTranslator(&qts());
 }
 
+QString translatedEarly(const char* context, const char* text)
+{
+    QTranslator early;
+    QString translated;
+    if (early.load(QLocale::system(), QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        translated = early.translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString language()
 {
     return QCoreApplication::instance() && !own().isEmpty() ? own().language().section(u'_', 0, 0) : QString();

@@ -12,4 +12,8 @@ void useLanguage(const QLocale& locale = QLocale::system());
 // The language in use, "de", or empty for English.
 QString language();
 
+// A text marked with QT_TRANSLATE_NOOP in the desktop's language, before
+// the application and its translators exist.
+QString translatedEarly(const char* context, const char* text);
+
 } // namespace tk
