@@ -372,7 +372,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation>aucun affichage : ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
+        <translation>aucun affichage&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
 </context>
 </TS>
