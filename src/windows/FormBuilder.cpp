@@ -73,10 +73,10 @@ QWidget* makeLine(tk::Form& form, const Control& c)
     return line;
 }
 
-QWidget* makeTextBox(tk::Form& form, const Control& c, QString caption)
+QWidget* makeTextBox(tk::Form& form, const Control& c, const QString& caption)
 {
     auto* box = new tk::TextBox(form.client());
-    box->setText(caption.remove(u'\r'), alignmentOf(c.align));
+    box->setText(caption, alignmentOf(c.align));
     box->setBounds(c.left, c.top, c.width, c.height);
     return box;
 }
