@@ -383,10 +383,10 @@ private slots:
                                             "Im letzten Versuch waren 2 Farben richtig, und 2 davon standen an der richtigen Stelle",
                                             "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display :87 kann nicht geöffnet werden"};
         QTest::newRow("French") << Language{"fr_FR.UTF-8", "&Jeu", "quorvane.fr.htm", "essai 1 sur 10, position 1\u00a0: vide",
-                                            "Au dernier essai, 2 couleurs étaient bonnes, et 2 étaient aussi bien placées",
+                                            "Au dernier essai, 2 couleurs étaient bonnes, et 2 étaient bien placées",
                                             "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage :87"};
         QTest::newRow("Spanish") << Language{"es_ES.UTF-8", "&Juego", "quorvane.es.htm", "intento 1 de 10, posición 1: vacía",
-                                             "En el último intento 2 colores eran correctos, y 2 estaban además en su posición",
+                                             "En el último intento 2 colores eran correctos, y 2 estaban en su posición",
                                              "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla :87"};
     }
     void speaksTheDesktopsLanguage()

@@ -338,13 +338,13 @@ correo quorvane@example.org
     </message>
     <message>
         <source>, and only one was in correct position also</source>
-        <translation>, y solo uno estaba además en su posición</translation>
+        <translation>, y solo uno estaba en su posición</translation>
     </message>
     <message numerus="yes">
         <source>, and %n were in correct position also</source>
         <translation>
-            <numerusform>, y %n estaba además en su posición</numerusform>
-            <numerusform>, y %n estaban además en su posición</numerusform>
+            <numerusform>, y %n estaba en su posición</numerusform>
+            <numerusform>, y %n estaban en su posición</numerusform>
         </translation>
     </message>
     <message>

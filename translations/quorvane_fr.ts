@@ -338,13 +338,13 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>, and only one was in correct position also</source>
-        <translation>, et une seule était aussi bien placée</translation>
+        <translation>, et une seule était bien placée</translation>
     </message>
     <message numerus="yes">
         <source>, and %n were in correct position also</source>
         <translation>
-            <numerusform>, et %n était aussi bien placée</numerusform>
-            <numerusform>, et %n étaient aussi bien placées</numerusform>
+            <numerusform>, et %n était bien placée</numerusform>
+            <numerusform>, et %n étaient bien placées</numerusform>
         </translation>
     </message>
     <message>
