@@ -17,6 +17,11 @@ QTranslator& qts()
     static QTranslator* t = new QTranslator(qApp);
     return *t;
 }
+// The program's own translation for `locale`, compiled in by lrelease.
+bool loadOwn(QTranslator& t, const QLocale& locale)
+{
+    return t.load(locale, QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+}
 } // namespace
 
 void useLanguage(const QLocale& locale)
@@ -24,7 +29,7 @@ void useLanguage(const QLocale& locale)
     QCoreApplication::removeTranslator(&own());
     QCoreApplication::removeTranslator(&qts());
     // An English locale finds no file and keeps the sources' text.
-    if (!own().load(locale, QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (!loadOwn(own(), locale))
         return;
     QCoreApplication::installTranslator(&own());
     // Where Debian's Qt translations are not installed, Yes and No stay English.
@@ -36,7 +41,7 @@ QString translatedEarly(const char* context, const char* text)
 {
     QTranslator early;
     QString translated;
-    if (early.load(QLocale::system(), QStringLiteral("quorvane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (loadOwn(early, QLocale::system()))
         translated = early.translate(context, text);
     return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
