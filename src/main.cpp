@@ -1,4 +1,5 @@
 #include "board/GameBoard.h"
+#include "toolkit/Language.h"
 #include "toolkit/Startup.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     tk::guardStartup();
     QApplication app(argc, argv);
     tk::endStartupGuard();
+    tk::useLanguage();
     QApplication::setQuitOnLastWindowClosed(false);  // the board ends the program itself
     auto* board = new GameBoard;
     board->load();

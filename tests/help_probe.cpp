@@ -1,6 +1,7 @@
 // Loaded into an unmodified quorvane with LD_PRELOAD: once the program is up
-// it reports whether the board shows, then chooses Game > Help like a player
-// and reports which page the help window shows. Exit status 0 when both are right.
+// it reports whether the board shows, with its title and menu, then chooses
+// Game > Help like a player and reports which page the help window shows.
+// Exit status 0 when both are right.
 #include <QAction>
 #include <QApplication>
 #include <QTextBrowser>
@@ -29,7 +30,7 @@ void start()
 {
     QTimer::singleShot(0, [] {
         QWidget* board = window("GameBoard");
-        report(board, "board shown", board ? board->windowTitle() : QString());
+        report(board, "board shown", board ? board->windowTitle() + u' ' + board->findChild<QAction*>("gamex")->text() : QString());
         QTimer::singleShot(300, [] {  // inside the help window's modal loop
             const auto* browser = window("HelpForm") ? window("HelpForm")->findChild<QTextBrowser*>("WebBrowser1") : nullptr;
             const QString text = browser ? browser->toPlainText() : QString();

@@ -23,7 +23,7 @@ echo "lintian: no error, no warning"
 
 root=$work/root
 dpkg -x "$deb" "$root"
-for f in usr/lib/games/quorvane/quorvane usr/lib/games/quorvane/quorvane.htm usr/games/quorvane \
+for f in usr/lib/games/quorvane/quorvane usr/lib/games/quorvane/quorvane.htm usr/lib/games/quorvane/quorvane.{de,fr,es}.htm usr/games/quorvane \
          usr/share/man/man6/quorvane.6.gz usr/share/doc/quorvane/copyright usr/share/doc/quorvane/changelog.gz \
          usr/share/applications/net.quorvane.Quorvane.desktop \
          usr/share/metainfo/net.quorvane.Quorvane.metainfo.xml \
@@ -50,7 +50,11 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net "$root/usr/share/metainfo/net.quorvane.Quorvane.metainfo.xml"
 fi
 
-# Started through the link on the PATH, as a desktop would.
-LD_PRELOAD=$probe QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/games/quorvane" | tee "$work/probe.log"
-grep -q "board shown: yes" "$work/probe.log"
-grep -q "help page found: yes (file://$root/usr/lib/games/quorvane/quorvane.htm)" "$work/probe.log"
+# Started through the link on the PATH, as a desktop would, in English and
+# in each language: the help page is the one of that language.
+for run in C:quorvane.htm de_DE.UTF-8:quorvane.de.htm fr_FR.UTF-8:quorvane.fr.htm es_ES.UTF-8:quorvane.es.htm; do
+    env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="${run%%:*}" LD_PRELOAD="$probe" QT_QPA_PLATFORM=offscreen \
+        timeout 60 "$root/usr/games/quorvane" | tee "$work/probe.log"
+    grep -q "board shown: yes" "$work/probe.log"
+    grep -q "help page found: yes (file://$root/usr/lib/games/quorvane/${run#*:})" "$work/probe.log"
+done

@@ -10,13 +10,22 @@
 namespace {
 QString colourOrEmpty(int c)
 {
-    return c < 0 ? QStringLiteral("empty") : pictures::colourName(c);
+    return c < 0 ? GameBoard::tr("empty") : pictures::colourName(c);
 }
 
-// "1 correct color", "2 correct colors".
-QString correct(const QString& count, const char* what)
+// A score label's count, "1 correct color", "2 correct colors": English has
+// a text of its own for one, the translations their plural forms.
+QString correctColours(const QString& count)
 {
-    return QStringLiteral("%1 correct %2%3").arg(count, QLatin1String(what), count == u"1" ? QString() : QStringLiteral("s"));
+    return count == u"1" ? GameBoard::tr("1 correct color") : GameBoard::tr("%n correct colors", nullptr, count.toInt());
+}
+QString correctPositions(const QString& count)
+{
+    return count == u"1" ? GameBoard::tr("1 correct position") : GameBoard::tr("%n correct positions", nullptr, count.toInt());
+}
+QString ofTry(Integer t, const QString& what)
+{
+    return GameBoard::tr("try %1: %2").arg(QString::number(t + 1), what);
 }
 } // namespace
 
@@ -32,22 +41,19 @@ void GameBoard::describeControls()
     for (Integer p = 0; p < game::CodePegs; ++p) {
         tk::Image& peg = answer(p);
         peg.describe = [&peg, p] {
-            return QStringLiteral("answer, position %1: %2")
-                .arg(p + 1)
-                .arg(peg.Visible() ? colourOrEmpty(tags::val(peg.Tag())) : QStringLiteral("hidden"));
+            return tr("answer, position %1: %2")
+                .arg(QString::number(p + 1), peg.Visible() ? colourOrEmpty(tags::val(peg.Tag())) : tr("hidden"));
         };
     }
     for (Integer t = 0; t < game::Tries; ++t) {
         tk::Label& colours = NoCorCol(t);
         tk::Label& positions = NoCorpos(t);
-        colours.describe = [&colours, t] { return QStringLiteral("try %1: ").arg(t + 1) + correct(colours.caption(), "color"); };
-        positions.describe = [&positions, t] {
-            return QStringLiteral("try %1: ").arg(t + 1) + correct(positions.caption(), "position");
-        };
+        colours.describe = [&colours, t] { return ofTry(t, correctColours(colours.caption())); };
+        positions.describe = [&positions, t] { return ofTry(t, correctPositions(positions.caption())); };
     }
-    MaxColors->describe = [this] { return QStringLiteral("colors: %1").arg(MaxColors->caption()); };
-    Maxpositions->describe = [this] { return QStringLiteral("positions: %1").arg(Maxpositions->caption()); };
-    const QString use = QStringLiteral("Up raises, Down lowers");
+    MaxColors->describe = [this] { return tr("colors: %1").arg(MaxColors->caption()); };
+    Maxpositions->describe = [this] { return tr("positions: %1").arg(Maxpositions->caption()); };
+    const QString use = tr("Up raises, Down lowers");
     MaxColors->setAccessibleDescription(use);
     Maxpositions->setAccessibleDescription(use);
     // What Up and Down do, through the same key handlers.
@@ -59,13 +65,13 @@ void GameBoard::describeControls()
         selector->accessibleActions = {{QAccessibleActionInterface::increaseAction(), [step] { step(tk::KeyUp); }},
                                        {QAccessibleActionInterface::decreaseAction(), [step] { step(tk::KeyDown); }}};
     }
-    DragColor->describe = [] { return QStringLiteral("color being dragged"); };
+    DragColor->describe = [] { return tr("color being dragged"); };
     readingOrder = [this] { return screenOrder(); };
 }
 
 void GameBoard::describeSlot(Integer k, tk::Image& slot)
 {
-    slot.describe = [this, k] { return slotPlace(k) + QStringLiteral(": ") + colourOrEmpty(slotValue(k)); };
+    slot.describe = [this, k] { return tr("%1: %2", "a slot, what it holds").arg(slotPlace(k), colourOrEmpty(slotValue(k))); };
     // A scored try's score, heard again on any of its slots.
     slot.explain = [this, k] {
         const Integer t = Integer(k / positions());
@@ -77,13 +83,12 @@ void GameBoard::describeSlot(Integer k, tk::Image& slot)
 QString GameBoard::slotPlace(Integer k) const
 {
     const int P = positions();
-    return QStringLiteral("try %1 of %2, position %3").arg(k / P + 1).arg(MaxTry + 1).arg(k % P + 1);
+    return tr("try %1 of %2, position %3").arg(k / P + 1).arg(MaxTry + 1).arg(k % P + 1);
 }
 
 QString GameBoard::scoreName(Integer t) const
 {
-    return QStringLiteral("try %1: ").arg(t + 1) + correct(NoCorCol(t).caption(), "color") + QStringLiteral(", ")
-           + correct(NoCorpos(t).caption(), "position");
+    return ofTry(t, correctColours(NoCorCol(t).caption()) + QStringLiteral(", ") + correctPositions(NoCorpos(t).caption()));
 }
 
 QString GameBoard::codeSpoken() const
@@ -92,7 +97,7 @@ QString GameBoard::codeSpoken() const
     QStringList colours;
     for (int c : game::Try(answer))
         colours << colourOrEmpty(c);
-    return QStringLiteral("The code was ") + colours.join(QStringLiteral(", ")) + u'.';
+    return tr("The code was %1.").arg(colours.join(QStringLiteral(", ")));
 }
 
 // Screen order: each of the board's own words before what it heads, the

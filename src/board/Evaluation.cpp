@@ -7,7 +7,7 @@ void GameBoard::GuessComplete_Click()
 {
     const Colours guess = currentTry();
     if (game::lowestEmpty(guess) >= 0) {
-        announce(slotPlace(RowFirst).section(u',', 0, 0) + QStringLiteral(" is not complete"));
+        announce(tr("try %1 of %2 is not complete").arg(CurrentTry + 1).arg(MaxTry + 1));
         return;
     }
     const Relaying relaying(*this);
@@ -24,12 +24,12 @@ void GameBoard::GuessComplete_Click()
     switch (game::outcomeOf(score, P, CurrentTry, MaxTry)) {
     case game::TryOutcome::Won:
         endGame(CongText);
-        heard += QStringLiteral(". You have won. ") + codeSpoken();
+        heard += QStringLiteral(". ") + tr("You have won.") + u' ' + codeSpoken();
         break;
     case game::TryOutcome::Lost:
         endGame(FailText);
         GuessComplete->hide();
-        heard += QStringLiteral(". That was the last try. ") + codeSpoken();
+        heard += QStringLiteral(". ") + tr("That was the last try.") + u' ' + codeSpoken();
         break;
     case game::TryOutcome::Next:
         CurrentTry = Integer(CurrentTry + 1);

@@ -168,5 +168,6 @@ private:
     int relaying_ = 0;
 };
 
-// The help page's location from the program folder: one "/" between them.
-QString helpPagePath(const QString& folder);
+// The help page's location from the program folder: one "/" between them;
+// the page in `language` ("de") where there is one.
+QString helpPagePath(const QString& folder, const QString& language = {});

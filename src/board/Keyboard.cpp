@@ -126,7 +126,7 @@ void GameBoard::pickUp(bool fromPalette, Integer index)
     const int empty = game::lowestEmpty(currentTry());
     const int colour = fromPalette ? int(index) : slotValue(index);
     carryTo(!fromPalette && index >= RowFirst ? index : Integer(RowFirst + std::max(empty, 0)));
-    announce(pictures::colourName(colour) + QStringLiteral(" picked up: arrows choose the slot, Space drops it, Escape puts it back"));
+    announce(tr("%1 picked up: arrows choose the slot, Space drops it, Escape puts it back").arg(pictures::colourName(colour)));
 }
 
 void GameBoard::carryTo(Integer slot)
@@ -167,7 +167,7 @@ void GameBoard::dropCarried(bool backWhereItCame)
     }
     if (backWhereItCame) {
         source.setFocus(Qt::TabFocusReason);
-        announce(pictures::colourName(c.fromPalette ? int(c.index) : slotValue(c.index)) + QStringLiteral(" put back"));
+        announce(tr("%1 put back").arg(pictures::colourName(c.fromPalette ? int(c.index) : slotValue(c.index))));
     }
 }
 

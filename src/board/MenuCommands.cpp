@@ -1,16 +1,21 @@
 #include "GameBoard.h"
 
+#include "toolkit/Language.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/ProgramFolder.h"
 #include "windows/AboutForm.h"
 #include "windows/HelpForm.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
-QString helpPagePath(const QString& folder)
+QString helpPagePath(const QString& folder, const QString& language)
 {
-    return folder.endsWith(u'/') ? folder + QStringLiteral("quorvane.htm")
-                                 : folder + QStringLiteral("/quorvane.htm");
+    const QString stem = folder.endsWith(u'/') ? folder + QStringLiteral("quorvane") : folder + QStringLiteral("/quorvane");
+    // The page in the language the game speaks, where it was installed.
+    if (const QString translated = stem + u'.' + language + QStringLiteral(".htm"); !language.isEmpty() && QFileInfo::exists(translated))
+        return translated;
+    return stem + QStringLiteral(".htm");
 }
 
 void GameBoard::Aboutx_Click()
@@ -21,7 +26,7 @@ void GameBoard::Aboutx_Click()
 void GameBoard::GiveHelp_Click()
 {
     HelpForm& help = tk::sharedForm<HelpForm>();
-    help.setTag(helpPagePath(tk::appPath()));
+    help.setTag(helpPagePath(tk::appPath(), tk::language()));
     help.showModal();
 }
 
@@ -36,7 +41,7 @@ void GameBoard::ColorMarks_Click()
 
 void GameBoard::GameExit_Click()
 {
-    if (tk::msgBox(QStringLiteral("Do you want to Exit ?"), QStringLiteral("Quorvane")) != tk::vbYes)
+    if (tk::msgBox(tr("Do you want to Exit ?"), QStringLiteral("Quorvane")) != tk::vbYes)
         return;
     unload();  // Form_Unload closes the other windows and ends the program
 }

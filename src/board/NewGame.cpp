@@ -20,7 +20,7 @@ void GameBoard::NewGame()
     ShufflePalette();
     MakeSecretCode();
     GuessComplete->setToolTipText(QString());
-    announce(QStringLiteral("new game: %1 colors, %2 positions").arg(MaxColour + 1).arg(positions()), true);
+    announce(tr("new game: %1 colors, %2 positions").arg(MaxColour + 1).arg(positions()), true);
 }
 
 void GameBoard::layFirstRow()

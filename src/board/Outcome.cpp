@@ -20,7 +20,7 @@ void GameBoard::Giveup_Click()
     endGame(FailText);
     GuessComplete->hide();
     GuessComplete->setToolTipText(QString());
-    announce(QStringLiteral("You gave up. ") + codeSpoken());
+    announce(tr("You gave up.") + u' ' + codeSpoken());
 }
 
 void GameBoard::CongText_Click()

@@ -22,7 +22,7 @@ void GameBoard::MaxColors_MouseUp(Integer Button, Integer, float, float)
         Picture1(ColourOrder[std::size_t(i)]).setVisible(i <= n - 1);
     MaxColour = Integer(n - 1);
     MakeSecretCode();
-    announce(QStringLiteral("%1 colors, shuffled").arg(n), true);
+    announce(tr("%n colors, shuffled", nullptr, n), true);
 }
 
 void GameBoard::Maxpositions_MouseUp(Integer Button, Integer, float, float)
@@ -35,5 +35,5 @@ void GameBoard::Maxpositions_MouseUp(Integer Button, Integer, float, float)
     MaxPosition = Integer(p - 1);
     layFirstRow();
     MakeSecretCode();
-    announce(QStringLiteral("%1 positions").arg(p), true);
+    announce(tr("%n positions", nullptr, p), true);
 }

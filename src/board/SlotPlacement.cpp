@@ -22,7 +22,7 @@ void GameBoard::PlaceColour(Integer c, Integer s)
         return refused(colour);
     const QString replacing = replaced(s);
     fillSlot(Guessed(s), Picture1(c).picture(), Picture1(c).Tag());
-    announce(QStringLiteral("%1 placed in %2").arg(pictures::colourName(colour), slotPlace(s)) + replacing);
+    announce(tr("%1 placed in %2").arg(pictures::colourName(colour), slotPlace(s)) + replacing);
 }
 
 void GameBoard::MoveSlotColour(Integer f, Integer t)
@@ -47,23 +47,22 @@ void GameBoard::MoveSlotColour(Integer f, Integer t)
         from.setSize(game::SlotSize, game::SlotSize);
     }
     if (drop != game::SlotDrop::Kept)
-        announce(QStringLiteral("%1 %2 to %3")
-                     .arg(pictures::colourName(colour), drop == game::SlotDrop::Moved ? QStringLiteral("moved") : QStringLiteral("copied"),
-                          slotPlace(t))
+        announce((drop == game::SlotDrop::Moved ? tr("%1 moved to %2") : tr("%1 copied to %2"))
+                     .arg(pictures::colourName(colour), slotPlace(t))
                  + replacing);
 }
 
 QString GameBoard::replaced(Integer k) const
 {
     const int c = slotValue(k);
-    return c < 0 ? QString() : QStringLiteral(", replacing ") + pictures::colourName(c);
+    return c < 0 ? QString() : tr(", replacing %1").arg(pictures::colourName(c));
 }
 
 void GameBoard::refused(int colour)
 {
     // What a sighted player sees at once: nothing happened, and why.
-    announce(game::holds(currentTry(), colour) ? pictures::colourName(colour) + QStringLiteral(" is already in this try")
-                                               : QStringLiteral("this try is full"));
+    announce(game::holds(currentTry(), colour) ? tr("%1 is already in this try").arg(pictures::colourName(colour))
+                                               : tr("this try is full"));
 }
 
 void GameBoard::Picture1_DblClick(Integer Index)

@@ -1,6 +1,6 @@
 #include "Scoring.h"
 
-#include "basics/Tags.h"
+#include <QCoreApplication>
 
 namespace game {
 
@@ -18,23 +18,24 @@ Score scoreTry(std::span<const int> guess, std::span<const int> code)
 QString feedbackSentence(Score score, int P)
 {
     const int colours = score.colours, positions = score.positions;
-    // A count of 2 or more brings its own leading blank, so "try" is followed
-    // by two blanks there and by one before "only".
-    const QString colourPart = colours == 1 ? QStringLiteral("only one color was correct")
-                                            : tags::blankLed(colours) + QStringLiteral(" colors were correct");
+    // The English has two blanks before a count of colours and one before a
+    // count of positions; each translation spaces its sentences its own way.
+    const QString colourPart = colours == 1
+        ? QCoreApplication::translate("Scoring", "in previous try only one color was correct")
+        : QCoreApplication::translate("Scoring", "in previous try  %n colors were correct", nullptr, colours);
     const QString positionPart = positions == 1
-        ? QStringLiteral(", and only one was in correct position also")
-        : QStringLiteral(", and") + tags::blankLed(positions) + QStringLiteral(" were in correct position also");
+        ? QCoreApplication::translate("Scoring", ", and only one was in correct position also")
+        : QCoreApplication::translate("Scoring", ", and %n were in correct position also", nullptr, positions);
 
     if (colours == 0)
-        return QStringLiteral("in previous try none of the colors were correct");
+        return QCoreApplication::translate("Scoring", "in previous try none of the colors were correct");
     if (colours == P && positions == 0)
-        return QStringLiteral("all colors are correct, now rearrange these to find correct positions");
+        return QCoreApplication::translate("Scoring", "all colors are correct, now rearrange these to find correct positions");
     if (colours == P)
-        return QStringLiteral("all colors are correct") + positionPart;
+        return QCoreApplication::translate("Scoring", "all colors are correct") + positionPart;
     if (positions == 0)
-        return QStringLiteral("in previous try ") + colourPart + QStringLiteral(", and none was in correct position");
-    return QStringLiteral("in previous try ") + colourPart + positionPart;
+        return colourPart + QCoreApplication::translate("Scoring", ", and none was in correct position");
+    return colourPart + positionPart;
 }
 
 TryOutcome outcomeOf(Score score, int P, int currentTry, int lastTry)

@@ -1,5 +1,6 @@
 #include "Browser.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScrollBar>
 
@@ -36,7 +37,7 @@ QString Browser::locationURL() const
 
 QString Browser::notFoundPage(const QString& location)
 {
-    return QStringLiteral("<h2>Page not found</h2><p>The page <b>%1</b> could not be opened.</p>")
+    return QCoreApplication::translate("Browser", "<h2>Page not found</h2><p>The page <b>%1</b> could not be opened.</p>")
         .arg(location.toHtmlEscaped());
 }
 

@@ -59,8 +59,7 @@ void CommandButton::paintEvent(QPaintEvent* e)
     const QColor fill = palette().color(QPalette::Button);
     opt.text.clear();
     p.drawControl(QStyle::CE_PushButtonBevel, opt);
-    const int inset = isDown() ? 4 : 3;
-    QRect box = rect().adjusted(inset, inset, -inset, -inset);
+    const QRect box = captionBox();
     p.fillRect(box.adjusted(-1, -1, 1, 1), fill);
     p.setPen(palette().color(QPalette::ButtonText));
     p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text());
@@ -70,6 +69,17 @@ void CommandButton::paintEvent(QPaintEvent* e)
         focus.rect = box;
         p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+QRect CommandButton::captionBox() const
+{
+    if (background_) {
+        const int inset = isDown() ? 4 : 3;
+        return rect().adjusted(inset, inset, -inset, -inset);
+    }
+    QStyleOptionButton opt;
+    initStyleOption(&opt);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &opt, this);
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* e)

@@ -25,6 +25,10 @@ public:
     // A screen reader reads it as the button's description.
     void setToolTipText(const QString& text);
     void setGraphical(Colour background);
+    // Where the caption is drawn: a graphical button wraps it there, a plain
+    // one keeps it on one line.
+    QRect captionBox() const;
+    bool wrapsCaption() const { return background_.has_value(); }
 
     std::function<void()> onClick;
     std::function<void(const Mouse&)> onMouseUp;

@@ -1,4 +1,5 @@
 #include "Startup.h"
+#include "Language.h"
 
 #include <QByteArray>
 #include <QList>
@@ -51,8 +52,9 @@ void startupHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 {
     if (type == QtFatalMsg) {
         const QByteArray display = qgetenv("DISPLAY");
-        std::fprintf(stderr, "quorvane: cannot open display %s (%s)\n",
-                     display.isEmpty() ? "(none)" : display.constData(), qPrintable(message.section(u'.', 0, 0)));
+        const QString cannot = translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "cannot open display %1"));
+        std::fprintf(stderr, "quorvane: %s (%s)\n", qPrintable(cannot.arg(display.isEmpty() ? "(none)" : display.constData())),
+                     qPrintable(message.section(u'.', 0, 0)));
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -67,9 +69,9 @@ QString missingDisplay(int argc, char* argv[])
         return {};
     const QByteArray x = qgetenv("DISPLAY");
     if (x.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return QStringLiteral("no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "no display: neither DISPLAY nor WAYLAND_DISPLAY is set"));
     if (!x.isEmpty() && !localXServerAnswers(x))
-        return QStringLiteral("cannot open display %1").arg(QString::fromLocal8Bit(x));
+        return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "cannot open display %1")).arg(QString::fromLocal8Bit(x));
     return {};
 }
 

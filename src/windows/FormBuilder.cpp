@@ -9,6 +9,7 @@
 #include "toolkit/Shapes.h"
 #include "toolkit/TextBox.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
@@ -34,10 +35,10 @@ QWidget* makeFrame(tk::Form& form, const Control& c)
     return frame;
 }
 
-QWidget* makeLabel(tk::Form& form, const Control& c)
+QWidget* makeLabel(tk::Form& form, const Control& c, const QString& caption)
 {
     auto* label = new tk::Label(form.client());
-    label->setCaption(QString::fromLatin1(c.caption));
+    label->setCaption(caption);
     label->setAlignment(alignmentOf(c.align));
     if (c.fore || c.back)
         label->setColours(c.fore.value_or(tk::ButtonText), c.back.value_or(tk::ButtonFace));
@@ -45,10 +46,10 @@ QWidget* makeLabel(tk::Form& form, const Control& c)
     return label;
 }
 
-QWidget* makeButton(tk::Form& form, const Control& c)
+QWidget* makeButton(tk::Form& form, const Control& c, const QString& caption)
 {
     auto* button = new tk::CommandButton(form.client());
-    button->setCaption(QString::fromLatin1(c.caption));
+    button->setCaption(caption);
     if (c.graphical)
         button->setGraphical(c.back.value_or(tk::ButtonFace));
     button->setBounds(c.left, c.top, c.width, c.height);
@@ -72,10 +73,10 @@ QWidget* makeLine(tk::Form& form, const Control& c)
     return line;
 }
 
-QWidget* makeTextBox(tk::Form& form, const Control& c)
+QWidget* makeTextBox(tk::Form& form, const Control& c, const QString& caption)
 {
     auto* box = new tk::TextBox(form.client());
-    box->setText(QString::fromLatin1(c.caption).remove(u'\r'), alignmentOf(c.align));
+    box->setText(caption, alignmentOf(c.align));
     box->setBounds(c.left, c.top, c.width, c.height);
     return box;
 }
@@ -96,19 +97,26 @@ QWidget* makeBrowser(tk::Form& form, const Control& c)
     return browser;
 }
 
-QWidget* make(tk::Form& form, const Control& c)
+QWidget* make(tk::Form& form, const Control& c, const QString& caption)
 {
     switch (c.kind) {
     case Kind::Frame: return makeFrame(form, c);
-    case Kind::Label: return makeLabel(form, c);
-    case Kind::Button: return makeButton(form, c);
+    case Kind::Label: return makeLabel(form, c, caption);
+    case Kind::Button: return makeButton(form, c, caption);
     case Kind::Image: return makeImage(form, c);
     case Kind::Line: return makeLine(form, c);
-    case Kind::TextBox: return makeTextBox(form, c);
+    case Kind::TextBox: return makeTextBox(form, c, caption);
     case Kind::PictureBox: return makePictureBox(form, c);
     case Kind::Browser: return makeBrowser(form, c);
     }
     return nullptr;
+}
+
+// A caption in the language in use; the layouts hold the English, which
+// also names it in the translations, under the window's name.
+QString translated(const Window& window, const char* caption)
+{
+    return *caption ? QCoreApplication::translate(window.name, caption) : QString();
 }
 
 } // namespace
@@ -122,12 +130,12 @@ QString controlName(const char* name, int index)
 Built build(tk::Form& form, const Window& window)
 {
     form.setObjectName(QString::fromLatin1(window.name));
-    form.setWindowTitle(QString::fromLatin1(window.caption));
+    form.setWindowTitle(translated(window, window.caption));
     form.setWindowIcon(QIcon(QString::fromLatin1(window.icon)));
     form.setDesignFont(tk::makeFont(window.font));
 
     for (const Control& c : window.controls) {
-        QWidget* w = make(form, c);
+        QWidget* w = make(form, c, translated(window, c.caption));
         const QString name = controlName(c.name, c.index);
         w->setObjectName(name);
         if (c.font)
@@ -148,8 +156,8 @@ Built build(tk::Form& form, const Window& window)
     Built built;
     QMenu* menu = nullptr;
     for (const MenuItem& item : window.menu) {
-        QString caption = QString::fromLatin1(item.caption);
-        if (item.mnemonic)
+        QString caption = translated(window, item.caption);
+        if (item.mnemonic && !caption.contains(u'&'))
             caption.insert(caption.indexOf(QLatin1Char(item.mnemonic)), u'&');
         QAction* action = nullptr;
         if (item.level == 0) {

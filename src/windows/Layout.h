@@ -19,7 +19,7 @@ struct Control {
     int index = -1;  // -1: not part of a control array
     // A line gives its ends instead: left/top = (X1, Y1), width/height = (X2, Y2).
     float left = 0, top = 0, width = 0, height = 0;
-    const char* caption = "";
+    const char* caption = "";  // English; the builder shows it in the language in use
     std::optional<tk::FontDesign> font = {};  // the window's font when empty
     std::optional<tk::Colour> fore = {}, back = {};
     bool graphical = false;
@@ -31,8 +31,8 @@ struct Control {
 struct MenuItem {
     int level;  // 0: on the menu bar, 1: an item of the last menu
     const char* name;
-    const char* caption;  // "-" draws a separator
-    char mnemonic = 0;    // the letter of the caption that Alt opens it with
+    const char* caption;  // "-" draws a separator; translated as the control captions are
+    char mnemonic = 0;    // the letter Alt opens it with, where a translation marks none with '&'
     const char* shortcut = nullptr;  // a key that chooses it, "F1"
     bool checkable = false;          // an item that is on or off, shown with a tick
 };
