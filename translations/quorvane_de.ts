@@ -303,6 +303,18 @@ E-Mail quorvane@example.org
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Color marks on</source>
+        <translation>Farbsymbole an</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Farbsymbole aus</translation>
+    </message>
+    <message>
+        <source>Color marks</source>
+        <translation>Farb&amp;symbole</translation>
+    </message>
 </context>
 <context>
     <name>HelpForm</name>

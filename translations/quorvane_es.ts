@@ -303,6 +303,18 @@ correo quorvane@example.org
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Color marks on</source>
+        <translation>Marcas de color activadas</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Marcas de color desactivadas</translation>
+    </message>
+    <message>
+        <source>Color marks</source>
+        <translation>&amp;Marcas de color</translation>
+    </message>
 </context>
 <context>
     <name>HelpForm</name>

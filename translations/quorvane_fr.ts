@@ -303,6 +303,18 @@ courriel quorvane@example.org
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Color marks on</source>
+        <translation>Marques de couleur activées</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Marques de couleur désactivées</translation>
+    </message>
+    <message>
+        <source>Color marks</source>
+        <translation>&amp;Marques de couleur</translation>
+    </message>
 </context>
 <context>
     <name>HelpForm</name>
