@@ -1,12 +1,11 @@
-// The program's windows: the board as designed and at any zoom, the panel,
-// starting the program, the help viewer, the about box and ending the
-// program, with the real modal windows answered from inside their own event
+// The program's windows: the board as designed and at any zoom, its colour
+// marks, starting the program in each language, the help viewer, the about
+// box and ending the program, with the real modal windows answered from inside their own event
 // loops. Run once as is and once with QT_SCALE_FACTOR=2 (see CMakeLists.txt).
 #include "BoardDriver.h"
 #include "toolkit/Browser.h"
 #include "windows/AboutForm.h"
 #include "windows/HelpForm.h"
-#include "controls/Frame.h"
 #include "toolkit/Announce.h"
 #include "toolkit/Label.h"
 #include "toolkit/Language.h"
@@ -17,7 +16,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <cmath>
 #include <QMessageBox>
 #include <QScopeGuard>
@@ -403,32 +401,6 @@ private slots:
         QCOMPARE(face(&d->colour(first)), designedFace);
         QCOMPARE(heard.filter("Color"),
                  QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
-    }
-
-    void panelKeepsItsPropertiesApartFromTheWidget()
-    {
-        QWidget host;
-        auto font = std::make_shared<QFont>("Arial");
-        Frame fresh(&host, [] { return std::make_shared<QFont>(); }), loaded(&host, [] { return std::make_shared<QFont>(); });
-        QCOMPARE(QSizeF(fresh.Width(), fresh.Height()), QSizeF(1905, 1230));
-        QCOMPARE(fresh.outline(1).widget()->geometry(), QRect(1, 1, 126, 81));
-        tk::PropertyBag bag, none;
-        fresh.writeProperties(none);
-        QSignalSpy changed(&fresh, &Frame::propertyChanged);
-        fresh.setBackColor(7);
-        fresh.setStoredEnabled(true);
-        fresh.setBackStyle(1);
-        fresh.setForeColor(42);
-        fresh.setStoredFont(font);
-        QCOMPARE(changed.count(), 5);
-        QVERIFY(fresh.isEnabled() && fresh.StoredFont() == font);  // shared, not copied; the widget's own untouched
-        fresh.writeProperties(bag);
-        QCOMPARE(none.names() + bag.names(), QStringList({"Font", "BackColor", "ForeColor", "Enabled", "Font", "BackStyle"}));
-        loaded.readProperties(bag);
-        QVERIFY(loaded.BackColor() == 7 && loaded.ForeColor() == 42 && loaded.StoredEnabled() && loaded.BackStyle() == 1 && loaded.StoredFont() == font);
-        loaded.readProperties(none);  // what a bag leaves out takes its default
-        QVERIFY(loaded.BackColor() == 0 && loaded.ForeColor() == 0 && !loaded.StoredEnabled() && loaded.BackStyle() == 0);
-        QVERIFY(loaded.StoredFont() && loaded.StoredFont() != font);
     }
 
     void boardZoomsAsAWhole_data()
