@@ -346,10 +346,17 @@ private slots:
         AboutForm about;
         for (auto [w, role] : {std::pair<QWidget*, QAccessible::Role>{d->board.get(), QAccessible::Window}, {&help, QAccessible::Dialog}, {&about, QAccessible::Dialog}})
             QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), role);
+        static QList<QObject*> renamed;  // what the bridge to a screen reader is told has a new name
+        const QAccessible::UpdateHandler bridge = QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            renamed << (e->type() == QAccessible::NameChanged ? e->object() : nullptr);
+        });
         d->clickButton(*u().MaxColors);  // seven colours: three outside the code
         d->playTry(d->row("AWXY"));
         d->playTry(d->row("BCDA"));
         d->fill(d->row("W"));
+        QAccessible::installUpdateHandler(bridge);
+        // With the bridge live (the Wayland run has it), the slot just filled is heard anew.
+        QVERIFY(!QAccessible::isActive() || renamed.contains(&d->slot(8)));
         QStringList want{"PICK COLORS FROM HERE"};
         for (Integer k = 0; k <= g().MaxColour; ++k)
             want << pictures::colourName(g().ColourOrder[std::size_t(k)]);
@@ -401,9 +408,7 @@ private slots:
     {
         QTest::addColumn<Keys>("keys");
         const auto row = [](const char* name, Keys k) { QTest::newRow(name) << k; };
-        row("Space on a colour: into the lowest empty slot", {"W", {"Space"}, "AW--", "W", "W"});
         row("Enter on a colour in the try: refused", {"A", {"Return"}, "A---", "A", "A"});
-        row("P, arrows, Enter: dropped where chosen", {"W", {"P", "Right", "Return"}, "A-W-", "c2", "c2"});
         row("P, Escape: put back", {"W", {"P", "Right", "Escape"}, "A---", "W", "W"});
         row("P on a slot, Right, Space: moved", {"c0", {"P", "Right", "Right", "Space"}, "--A-", "c2", "c2"});
         row("P on an earlier slot: copied", {"e1", {"P", "Space"}, "AC--", "c1", "c1"});

@@ -4,7 +4,23 @@
 # of them fails. Needs nothing from the calling environment: the runtime
 # folder and socket are its own, DISPLAY is dropped.
 # Usage: wayland.sh PROGRAM...
+# They run on a session bus of their own, with the accessibility bus
+# started and Qt's bridge to screen readers switched on: every
+# event a screen reader would be sent goes through the real bridge.
 set -u
+if [ -z "${QUORVANE_SESSION_BUS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "wayland.sh: dbus-run-session is missing (apt-get install dbus-daemon at-spi2-core)"; exit 1; }
+    QUORVANE_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+a11y_pid=$!
+for _ in $(seq 50); do
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+    sleep 0.1
+done
+dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 \
+    || { echo "wayland.sh: the accessibility bus did not start"; exit 1; }
 for tool in weston setsid setpriv timeout; do
     command -v "$tool" >/dev/null || { echo "wayland.sh: $tool is missing (apt-get install weston qt6-wayland)"; exit 1; }
 done
@@ -12,6 +28,7 @@ run=$(mktemp -d "${TMPDIR:-/tmp}/quorvane-wayland.XXXXXX") && chmod 0700 "$run" 
 socket=wayland-quorvane-$$
 weston_pid=
 stop() {
+    kill "$a11y_pid" 2>/dev/null
     if [ -n "$weston_pid" ]; then
         kill -TERM "$weston_pid" 2>/dev/null
         for _ in $(seq 50); do kill -0 "$weston_pid" 2>/dev/null || break; sleep 0.1; done
