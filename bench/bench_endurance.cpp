@@ -46,7 +46,7 @@ struct Snapshot {
 
 class Endurance {
 public:
-    Endurance() : u(d.ui()), g(d.game()), rng(7) {}
+    Endurance() : g(d.game()), rng(7) {}
 
     qsizetype controls() const { return d.board->client()->findChildren<QWidget*>().size(); }
 
@@ -65,15 +65,17 @@ public:
     void changeSizes()
     {
         std::uniform_int_distribution<int> clicks(0, 3);
-        for (tk::CommandButton* selector : {u.MaxColors, u.Maxpositions})
+        for (tk::CommandButton* selector : {&d.colours(), &d.positions()})
             for (int i = clicks(rng); i > 0; --i)
                 d.clickButton(*selector, rng() % 2 ? Qt::LeftButton : Qt::RightButton);
     }
 
-    bool slotEmpty(int k) const { return tags::val(d.slot(k).Tag()) == -1; }
+    int first() const { return d.firstOfTry(g.currentTry()); }
+    int last() const { return first() + g.positions() - 1; }
+    bool slotEmpty(int k) const { return g.colourIn({k / g.positions(), k % g.positions()}) == game::NoColour; }
     int firstEmpty() const
     {
-        for (int k = g.RowFirst; k <= g.RowLast; ++k)
+        for (int k = first(); k <= last(); ++k)
             if (slotEmpty(k))
                 return k;
         return -1;
@@ -82,20 +84,22 @@ public:
     // Fills the current try with distinct colours in play, by every gesture there is.
     void composeTry(bool playCode)
     {
-        std::vector<int> colours = playCode ? d.code() : std::vector<int>(g.ColourOrder.begin(), g.ColourOrder.begin() + g.MaxColour + 1);
+        std::vector<int> colours = playCode ? d.code() : std::vector<int>();
+        for (int place = 0; !playCode && place < g.colours(); ++place)
+            colours.push_back(g.colourAtPlace(place));
         if (!playCode)
             std::shuffle(colours.begin(), colours.end(), rng);
         const int P = g.positions();
-        if (g.CurrentTry > 0 && !playCode && rng() % 2)
-            d.dblClick(d.cellOf(d.slot(g.RowFirst - P + int(rng() % unsigned(P)))));  // a copy from the try above
+        if (g.currentTry() > 0 && !playCode && rng() % 2)
+            d.dblClick(d.cellOf(d.slot(first() - P + int(rng() % unsigned(P)))));  // a copy from the try above
         size_t next = 0;
         const int e = firstEmpty();
-        if (e >= 0 && e != g.RowLast && slotEmpty(g.RowLast) && rng() % 2) {
+        if (e >= 0 && e != last() && slotEmpty(last()) && rng() % 2) {
             // Into the last slot, then carried over to the first empty one.
-            d.drag(d.cellOf(d.colour(colours[next++])), d.cellOf(d.slot(g.RowLast)));
-            d.drag(d.cellOf(d.slot(g.RowLast)), d.cellOf(d.slot(e)));
+            d.drag(d.cellOf(d.colour(colours[next++])), d.cellOf(d.slot(last())));
+            d.drag(d.cellOf(d.slot(last())), d.cellOf(d.slot(e)));
         }
-        for (int k = g.RowFirst; k <= g.RowLast; ++k) {
+        for (int k = first(); k <= last(); ++k) {
             if (!slotEmpty(k))
                 continue;
             const int c = colours[next++ % colours.size()];
@@ -117,24 +121,23 @@ public:
         std::uniform_int_distribution<int> winningTry(0, 14);  // past 9: the game is lost
         const int win = winningTry(rng);
         const bool giveUp = game % 7 == 3;
-        for (int t = 0; g.GameOver != g.FlagYes; ++t) {
+        for (int t = 0; !g.over(); ++t) {
             if (giveUp && t == 4) {
-                u.Giveup->trigger();
+                d.giveUp()->trigger();
                 break;
             }
             composeTry(t == win);
-            d.clickButton(*u.GuessComplete);
+            d.clickButton(d.handIn());
             settle();
         }
-        const Outcome outcome = u.CongText->isVisible() ? Won : giveUp && g.CurrentTry == 4 ? GaveUp : Lost;
-        d.clickButton(outcome == Won ? *u.CongText : *u.FailText);
+        const Outcome outcome = d.won().isVisible() ? Won : giveUp && g.currentTry() == 4 ? GaveUp : Lost;
+        d.clickButton(outcome == Won ? d.won() : d.lost());
         settle();
         return outcome;
     }
 
     BoardDriver d;
-    BoardControls& u;
-    GameState& g;
+    const game::Game& g;
     std::mt19937 rng;
 };
 
@@ -162,12 +165,13 @@ int main(int argc, char* argv[])
         ++outcomes[e.playGame(g)];
         // After the new game: one row of slots, 0..positions-1, as on a fresh board.
         ++checked;
-        const auto& guessed = e.u.Guessed;
+        int shown = 0;
+        for (QWidget* w : e.d.board->client()->findChildren<tk::Image*>())
+            shown += w->isVisible() && w->objectName().startsWith("Guessed(");
         largest = std::max(largest, e.controls());
-        if (guessed.count() != e.g.positions() || guessed.ubound() != e.g.MaxPosition || e.controls() > most) {
+        if (shown != e.g.positions() || e.g.currentTry() != 0 || e.controls() > most) {
             if (++wrong <= 5)
-                std::printf("game %d: %d slots up to %d, %lld controls, after the new game\n", g, guessed.count(),
-                            int(guessed.ubound()), (long long)e.controls());
+                std::printf("game %d: %d slots shown, %lld controls, after the new game\n", g, shown, (long long)e.controls());
         }
         if (g == 10 || g == games)
             snaps.push_back(e.snapshot(g));

@@ -113,9 +113,9 @@ public:
         timed("press (" + what + ")", [&] { d.press(Qt::LeftButton, from); });
         for (int i = 1; i <= steps; ++i) {
             const QPoint p = from + (to - from) * i / steps;
-            const QRect before = d.ui().DragColor->geometry();
+            const QRect before = d.dragImage().geometry();
             timed("move (" + what + " drag)", [&] { d.move(p); });
-            const QRect after = d.ui().DragColor->geometry();
+            const QRect after = d.dragImage().geometry();
             if (recording) {
                 // What must be repainted at least: where the drag image was and is.
                 const QRegion needed = QRegion(before) + QRegion(after);
@@ -143,15 +143,17 @@ public:
         for (int t = 0; t <= 9; ++t) {
             const std::vector<int> code = d.code();
             std::vector<int> wrong;  // colours in play outside the code
-            for (int k = 0; k <= d.game().MaxColour; ++k)
-                if (std::find(code.begin(), code.end(), d.game().ColourOrder[size_t(k)]) == code.end())
-                    wrong.push_back(d.game().ColourOrder[size_t(k)]);
+            for (int place = 0; place < d.game().colours(); ++place)
+                if (std::find(code.begin(), code.end(), d.game().colourAtPlace(place)) == code.end())
+                    wrong.push_back(d.game().colourAtPlace(place));
             std::vector<int> guess;
             if (win && t == 9) {
                 guess = code;
             } else {
                 // A permutation of the colours in play, with at least one outside the code.
-                std::vector<int> colours(d.game().ColourOrder.begin(), d.game().ColourOrder.begin() + d.game().MaxColour + 1);
+                std::vector<int> colours;
+                for (int place = 0; place < d.game().colours(); ++place)
+                    colours.push_back(d.game().colourAtPlace(place));
                 std::shuffle(colours.begin(), colours.end(), rng);
                 std::shuffle(wrong.begin(), wrong.end(), rng);
                 guess = {wrong[0]};
@@ -160,7 +162,7 @@ public:
                         guess.push_back(c);
                 std::shuffle(guess.begin(), guess.end(), rng);
             }
-            const int row = d.game().RowFirst;
+            const int row = d.firstOfTry(d.game().currentTry());
 
             // Slot 0 copies the first colour of the try above, when there is one and it fits.
             int next = 0;
@@ -188,16 +190,16 @@ public:
             drag("palette", cellOfColour(guess[size_t(P - 1)]), cellOfSlot(row + P - 1), 12);
             requireTry(guess, "before OK");
 
-            timed("OK click", [&] { d.clickButton(*d.ui().GuessComplete); });
+            timed("OK click", [&] { d.clickButton(d.handIn()); });
             previous = guess;
-            if (d.game().GameOver == d.game().FlagYes)
+            if (d.game().over())
                 break;
         }
-        if (d.game().GameOver != d.game().FlagYes || d.ui().CongText->isVisible() != win) {
+        if (!d.game().over() || d.won().isVisible() != win) {
             std::fprintf(stderr, "bench_handlers: the game did not end as scripted\n");
             std::exit(1);
         }
-        timed("new game", [&] { d.clickButton(win ? *d.ui().CongText : *d.ui().FailText); });
+        timed("new game", [&] { d.clickButton(win ? d.won() : d.lost()); });
         requireTry(std::vector<int>(size_t(P), -1), "after new game");
     }
 
@@ -279,10 +281,10 @@ int main(int argc, char* argv[])
     bench.recording = true;
     // Up to 16 colours and 7 positions with the selectors, as the player does.
     for (int i = 0; i < 10; ++i)
-        bench.timed("selector click", [&] { d.clickButton(*d.ui().MaxColors); });
+        bench.timed("selector click", [&] { d.clickButton(d.colours()); });
     for (int i = 0; i < 3; ++i)
-        bench.timed("selector click", [&] { d.clickButton(*d.ui().Maxpositions); });
-    if (d.game().MaxColour != 15 || d.game().MaxPosition != 6) {
+        bench.timed("selector click", [&] { d.clickButton(d.positions()); });
+    if (d.game().colours() != 16 || d.game().positions() != 7) {
         std::fprintf(stderr, "bench_handlers: the selectors did not reach 16 colours and 7 positions\n");
         return 1;
     }

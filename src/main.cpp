@@ -1,4 +1,4 @@
-#include "board/GameBoard.h"
+#include "board/BoardWindow.h"
 #include "toolkit/Language.h"
 #include "toolkit/Startup.h"
 
@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
     tk::endStartupGuard();
     tk::useLanguage();
     QApplication::setQuitOnLastWindowClosed(false);  // the board ends the program itself
-    auto* board = new GameBoard;
-    board->load();
-    board->show();
+    BoardWindow board;
+    board.show();
     return app.exec();
 }

@@ -1,13 +1,15 @@
 #pragma once
-// Drives a real, shown GameBoard through Qt's own event delivery: every
+// Drives a real, shown BoardWindow through Qt's own event delivery: every
 // gesture is sent to the board's QWindow in window coordinates at the
 // board's zoom, so hit testing, the implicit grab and the double-click
-// sequence are Qt's. The one way in to the board's state and controls.
-#include "board/GameBoard.h"
-#include "basics/Tags.h"
-#include "game/Scoring.h"
+// sequence are Qt's. The one way in to the board's controls.
+#include "board/BoardWindow.h"
+#include "game/Colours.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
 #include "toolkit/Twips.h"
-#include "windows/Pictures.h"
+#include "windows/HelpWindow.h"
 
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -21,9 +23,8 @@
 
 class BoardDriver {
 public:
-    BoardDriver() : board(new GameBoard)
+    BoardDriver() : board(std::make_unique<BoardWindow>())
     {
-        board->load();
         board->show();
         if (!QTest::qWaitForWindowExposed(board.get()))
             qFatal("board window never exposed");
@@ -35,12 +36,42 @@ public:
     }
 
     QObject scope;  // steps still waiting when the driver goes are dropped with it
-    std::unique_ptr<GameBoard> board;
-    BoardControls& ui() const { return *board; }
-    GameState& game() const { return *board; }
+    std::unique_ptr<BoardWindow> board;
+    const game::Game& game() const { return board->game(); }
     QWindow* window() const { return board->windowHandle(); }
-    tk::Image& colour(int c) const { return ui().Picture1(Integer(c)); }
-    tk::Image& slot(int k) const { return ui().Guessed(Integer(k)); }
+    tk::Image& colour(int c) const { return *board->palette_[std::size_t(c)]; }
+    tk::Image& slot(int k) const { return *board->slots_[std::size_t(k)]; }
+    tk::Image& answer(int p) const { return *board->answer_[std::size_t(p)]; }
+    tk::Image& dragImage() const { return *board->dragImage_; }
+    tk::Label& colourScore(int t) const { return *board->colourScores_[std::size_t(t)]; }
+    tk::Label& positionScore(int t) const { return *board->positionScores_[std::size_t(t)]; }
+    tk::CommandButton& handIn() const { return *board->handInButton_; }
+    tk::CommandButton& won() const { return *board->wonButton_; }
+    tk::CommandButton& lost() const { return *board->lostButton_; }
+    tk::CommandButton& colours() const { return *board->colourSelector_; }
+    tk::CommandButton& positions() const { return *board->positionSelector_; }
+    QAction* giveUp() const { return board->giveUpItem_; }
+    QAction* about() const { return board->aboutItem_; }
+    QAction* help() const { return board->helpItem_; }
+    QAction* marks() const { return board->marksItem_; }
+    QAction* exit() const { return board->exitItem_; }
+    const QPixmap& peg(int c, bool marked = false) const { return board->pegs_.of(c, marked); }
+    QPointF grabPoint() const { return {qreal(board->drag_.grabX), qreal(board->drag_.grabY)}; }
+    bool carrying() const { return board->carry_.index >= 0; }
+    HelpWindow* helpWindow() const { return board->help_; }
+    // The focus by name: "p0" a palette place, "c1" or "e2" a slot of the
+    // current or an earlier try, "OK", "won", "lost", "colors", "positions".
+    QString focused() const
+    {
+        const QWidget* f = board->focusWidget();
+        const BoardWindow::Control c = board->whatIs(f);
+        if (c.kind == BoardWindow::Control::PaletteColour)
+            return "p" + QString::number(game().placeOf(c.index));
+        if (c.kind == BoardWindow::Control::GuessSlot)
+            return QString(c.index >= firstOfTry(game().currentTry()) ? "c" : "e") + QString::number(c.index % game().positions());
+        return f == &handIn() ? "OK" : f == &won() ? "won" : f == &lost() ? "lost" : f == &colours() ? "colors" : f == &positions() ? "positions" : "?";
+    }
+    int firstOfTry(int t) const { return t * game().positions(); }
 
     // A point of the client area in twips, as window pixels at the board's zoom, and back.
     QPoint at(float x, float y) const
@@ -53,29 +84,31 @@ public:
         p = board->client()->mapFrom(board.get(), p);
         return {tk::toTwips(p.x(), board->scale()), tk::toTwips(p.y(), board->scale())};
     }
+    // The middle of the 360-twip cell whose top-left corner is the control's.
+    QPoint cellOf(const tk::Placed& c) const { return at(c.Left() + 180, c.Top() + 180); }
     // Controls by name: a colour by its letter (see row()), "p5" the colour at
     // palette place 5, "palette" the last colour in play, "c2" slot 2 of the
-    // current try, "e1" slot 1 of the try before, "answer" the first code peg,
-    // "OK", or a control's own name.
+    // current try, "e1" slot 1 of the try before, "OK", or a selector.
     tk::Placed& named(const QString& name) const
     {
-        if (name == u"palette" || name[0] == u'p')
-            return colour(game().ColourOrder[std::size_t(name == u"palette" ? game().MaxColour : name[1].digitValue())]);
+        if (name == u"palette")
+            return colour(game().colourAtPlace(game().colours() - 1));
+        if (name[0] == u'p' && name.size() == 2)
+            return colour(game().colourAtPlace(name[1].digitValue()));
         if (name.size() == 1)
             return colour(row(name)[0]);
         if (slotIndex(name) >= 0)
             return slot(slotIndex(name));
-        return name == u"answer" ? static_cast<tk::Placed&>(ui().answer(0))
-               : name == u"OK"   ? *ui().GuessComplete : *board->control<tk::CommandButton>(name);
+        return name == u"OK" ? static_cast<tk::Placed&>(handIn()) : name == u"colors" ? colours() : positions();
     }
     int slotIndex(const QString& name) const
     {
         if (name.size() < 2 || (name[0] != u'c' && name[0] != u'e') || !name[1].isDigit())
             return -1;
-        return (name[0] == u'c' ? game().RowFirst : game().RowFirst - game().positions()) + name[1].digitValue();
+        return firstOfTry(game().currentTry() - (name[0] == u'e')) + name[1].digitValue();
     }
-    // The window point of that control's 360-twip cell's middle; "c1+60" lies
-    // 60 twips into slot 1 at mid-height, "outside" beyond the window.
+    // The window point of that control's cell's middle; "c1+60" lies 60 twips
+    // into slot 1 at mid-height, "outside" beyond the window.
     QPoint point(const QString& name) const
     {
         if (name == u"outside")
@@ -83,8 +116,6 @@ public:
         const tk::Placed& c = named(name.section(u'+', 0, 0));
         return at(c.Left() + (name.contains(u'+') ? name.section(u'+', 1).toFloat() : 180), c.Top() + 180);
     }
-    // The middle of the 360-twip cell whose top-left corner is the control's.
-    QPoint cellOf(const tk::Placed& c) const { return at(c.Left() + 180, c.Top() + 180); }
 
     void press(Qt::MouseButton b, QPoint p) const { QTest::mousePress(window(), b, {}, p); }
     void release(Qt::MouseButton b, QPoint p) const { QTest::mouseRelease(window(), b, {}, p); }
@@ -100,7 +131,11 @@ public:
     }
     void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, cellOf(b)); }
     void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
-    void keys(std::initializer_list<Qt::Key> keys) const { for (Qt::Key k : keys) key(k); }
+    void keys(std::initializer_list<Qt::Key> keys) const
+    {
+        for (Qt::Key k : keys)
+            key(k);
+    }
     // Does what a screen reader asks of w ("Press", "Increase"...); false when w offers no such action.
     static bool act(QWidget* w, const QString& action)
     {
@@ -110,108 +145,127 @@ public:
         a->doAction(action);
         return true;
     }
-    static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name) { return QAccessible::queryAccessibleInterface(w)->text(t); }
+    static QString spoken(QWidget* w, QAccessible::Text t = QAccessible::Name)
+    {
+        return QAccessible::queryAccessibleInterface(w)->text(t);
+    }
     // Runs `step` once the event loop about to start (a modal window's) has taken over.
     template <class F>
-    void soon(F step) { QTimer::singleShot(0, &scope, step); }
+    void soon(F step)
+    {
+        QTimer::singleShot(0, &scope, step);
+    }
 
-    std::vector<int> code() const { return colours(board->code()); }
-    std::vector<int> tryColours(int t) const { return colours(board->slotColours(Integer(t * game().positions()))); }
-    std::vector<int> currentTry() const { return tryColours(game().CurrentTry); }
+    std::vector<int> code() const { return {game().code().begin(), game().code().end()}; }
+    std::vector<int> tryColours(int t) const { return {game().tryColours(t).begin(), game().tryColours(t).end()}; }
+    std::vector<int> currentTry() const { return tryColours(game().currentTry()); }
     // Colours written as letters: 'A', 'B'... the code's by position, 'W',
     // 'X'... the colours in play outside the code, in palette order; '-' empty.
     std::vector<int> row(const QString& letters) const
     {
         const std::vector<int> c = code();
         std::vector<int> wrong, out;
-        for (Integer k = 0; k <= game().MaxColour; ++k)
-            if (std::find(c.begin(), c.end(), game().ColourOrder[std::size_t(k)]) == c.end())
-                wrong.push_back(game().ColourOrder[std::size_t(k)]);
+        for (int place = 0; place < game().colours(); ++place)
+            if (std::find(c.begin(), c.end(), game().colourAtPlace(place)) == c.end())
+                wrong.push_back(game().colourAtPlace(place));
         for (QChar ch : letters)
-            out.push_back(ch == u'-' ? -1 : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
+            out.push_back(ch == u'-' ? game::NoColour : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
         return out;
     }
     void fill(const std::vector<int>& colours) const  // by double-clicks on the palette
     {
         for (int c : colours)
-            if (c >= 0)
+            if (c != game::NoColour)
                 dblClick(cellOf(colour(c)));
     }
     void playTry(const std::vector<int>& colours) const
     {
         fill(colours);
-        clickButton(*ui().GuessComplete);
+        clickButton(handIn());
     }
 
-    // Everything the player sees of the game and the next move depends on, as text.
-    QStringList state() const
+    // The game as it stands, in a line: phase, sizes, palette, code, every try with its score.
+    QString snapshot() const
     {
-        const GameState& g = game();
-        QStringList s{QString("try %1 over %2 rows %3..%4").arg(g.CurrentTry).arg(g.GameOver).arg(g.RowFirst).arg(g.RowLast)};
-        for (QWidget* w : board->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (const auto* c = dynamic_cast<const tk::Placed*>(w); c && !w->objectName().isEmpty())  // a pooled slot has none
-                s << QString("%1 %2,%3 %4 %5 %6 %7").arg(w->objectName()).arg(c->Left()).arg(c->Top()).arg(c->Width())
-                         .arg(c->Visible()).arg(c->Tag(), w->property("text").toString() + w->toolTip());
+        const game::Game& g = game();
+        QString s = QString("%1 %2/%3 %4%5:").arg(int(g.phase())).arg(g.colours()).arg(g.positions()).arg(g.begun()).arg(g.handInOffered());
+        for (int place = 0; place < game::PaletteColours; ++place)
+            s += QString(" %1").arg(g.colourAtPlace(place));
+        for (int t = 0; t <= g.currentTry(); ++t) {
+            s += " |";
+            for (int c : g.tryColours(t))
+                s += QString(" %1").arg(c);
+            if (g.score(t))
+                s += QString(" = %1 %2").arg(g.score(t)->colours).arg(g.score(t)->positions);
+        }
+        s += " | code";
+        for (int c : g.code())
+            s += QString(" %1").arg(c);
         return s;
     }
 
     // What must hold after any event in any game; empty when it all does.
     QString fault() const
     {
-        const GameState& g = game();
-        const BoardControls& u = ui();
-        const int P = g.positions();
-        if (g.CurrentTry < 0 || g.CurrentTry > g.MaxTry || g.RowFirst != g.CurrentTry * P || g.RowLast != g.RowFirst + P - 1)
-            return QString("rows %1..%2 on try %3").arg(g.RowFirst).arg(g.RowLast).arg(g.CurrentTry);
-        if (u.Guessed.ubound() != g.RowLast || u.Guessed.count() != g.RowLast + 1)
-            return QString("slots 0..%1, %2 of them").arg(u.Guessed.ubound()).arg(u.Guessed.count());
-        // Rows 360 twips apart whatever size a slot was left at, edge to edge, OK beside the last.
-        for (Integer k = 0; k <= g.RowLast; ++k) {
-            const int c = tags::val(slot(k).Tag());
-            if (QPointF(slot(k).Left(), slot(k).Top()) != QPointF(slot(0).Left() + 360 * (k % P), slot(0).Top() + 360 * (k / P)))
-                return QString("slot %1 at %2,%3").arg(k).arg(slot(k).Left()).arg(slot(k).Top());
-            // and a screen reader is told of each slot what it holds
+        const game::Game& g = game();
+        const int P = g.positions(), current = g.currentTry(), last = firstOfTry(current) + P - 1;
+        for (int k = 0; k < int(board->slots_.size()); ++k) {
+            const tk::Image& s = slot(k);
+            // Rows edge to edge from slot 0's place, 360 twips apart, each slot named for what it holds.
+            if (s.isVisible() != (k <= last))
+                return QString("slot %1 shown: %2").arg(k).arg(s.isVisible());
+            if (k > last)
+                continue;
+            if (QPointF(s.Left(), s.Top()) != QPointF(1860 + 360 * (k % P), 1920 + 360 * (k / P)))
+                return QString("slot %1 at %2,%3").arg(k).arg(s.Left()).arg(s.Top());
+            const int c = g.colourIn({k / P, k % P});
             const QString name = QString("try %1 of 10, position %2: %3").arg(k / P + 1).arg(k % P + 1)
-                                     .arg(c < 0 ? QString("empty") : spoken(&colour(c)));
-            if (spoken(&slot(k)) != name || !slot(k).Visible())
-                return QString("slot %1 named %2").arg(k).arg(spoken(&slot(k)));
+                                     .arg(c == game::NoColour ? QString("empty") : game::colourName(c));
+            if (spoken(board->slots_[std::size_t(k)]) != name)
+                return QString("slot %1 named %2").arg(k).arg(spoken(board->slots_[std::size_t(k)]));
         }
-        if (u.GuessComplete->Top() != slot(g.RowFirst).Top())
-            return QString("OK at %1").arg(u.GuessComplete->Top());
+        if (handIn().Top() != 1920 + 360 * current || handIn().Left() != 1860 + 360 * P + 180)
+            return QString("OK at %1,%2").arg(handIn().Left()).arg(handIn().Top());
         std::set<int> seen, inCode;
         for (int c : currentTry())
-            if (c != -1 && !seen.insert(c).second)
+            if (c != game::NoColour && !seen.insert(c).second)
                 return QString("colour %1 twice in the current try").arg(c);
         for (int c : code())
-            if (!inCode.insert(c).second || !colour(c).Visible())
+            if (!inCode.insert(c).second || !colour(c).isVisible())
                 return QString("colour %1 of the code").arg(c);
-        for (int k = 0; k < int(g.ColourOrder.size()); ++k)  // colours in play in a row from slot 0's left edge, no more
-            if (const tk::Image& p = colour(g.ColourOrder[std::size_t(k)]); p.Visible() != (k <= g.MaxColour) || (p.Visible() && p.Left() != slot(0).Left() + 360 * k))
-                return QString("palette place %1").arg(k);
-        for (const QWidget* w : board->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (w->isVisible() && w->objectName().isEmpty())
-                return "a slot left over from an earlier game";
-        if (u.CongText->Visible() && u.FailText->Visible())
+        for (int place = 0; place < game::PaletteColours; ++place)  // in play in a row from slot 0's left, no more
+            if (const tk::Image& p = colour(g.colourAtPlace(place));
+                p.isVisible() != (place < g.colours()) || (p.isVisible() && p.Left() != 1860 + 360 * place))
+                return QString("palette place %1").arg(place);
+        if (won().isVisible() && lost().isVisible())
             return "both outcome buttons shown";
-        if ((u.CongText->Visible() || u.FailText->Visible()) != (g.GameOver == g.FlagYes))
-            return QString("outcome shown %1, GameOver %2").arg(u.FailText->Visible()).arg(g.GameOver);
-        const auto& carried = board->carried_;  // a colour carried by key shows over the slot it would drop into
-        if ((!u.DragColor->Visible() && (g.DragOffsetX != 0 || g.DragOffsetY != 0)) || (carried.index >= 0
-                && QPointF(u.DragColor->Left(), u.DragColor->Top()) != QPointF(slot(carried.target).Left(), slot(carried.target).Top())))
+        if ((won().isVisible() || lost().isVisible()) != g.over())
+            return QString("outcome shown %1 over %2").arg(lost().isVisible()).arg(g.over());
+        for (int p = 0; p < 8; ++p)
+            if (answer(p).isVisible() != (g.over() && p < P))
+                return QString("answer %1 shown %2").arg(p).arg(answer(p).isVisible());
+        if (!dragImage().isVisible() && (board->drag_.grabX != 0 || board->drag_.grabY != 0))
             return "drag image astray";
-        // A finished try keeps its score; the try current at the end may be edited after it.
-        for (Integer t = 0; t < 10; ++t) {
-            const bool shown = u.NoCorCol(t).Visible(), finished = t < g.CurrentTry;
-            if (shown != u.NoCorpos(t).Visible() || (finished && !shown) || (shown && !finished && (t != g.CurrentTry || !g.GameOver)))
+        // A finished try keeps its score, as counted here from the rules; the
+        // try current at the end may be handed in again after it.
+        for (int t = 0; t < game::Tries; ++t) {
+            const bool shown = colourScore(t).isVisible(), finished = t < current;
+            if (shown != positionScore(t).isVisible() || (finished && !shown) || (shown && !finished && (t != current || !g.over())))
                 return QString("score of try %1 shown: %2").arg(t).arg(shown);
-            const game::Score s = game::scoreTry(tryColours(t), code());
-            if (finished && u.NoCorCol(t).caption() + u.NoCorpos(t).caption() != tags::digits(s.colours) + tags::digits(s.positions))
-                return QString("score of try %1 does not match its slots").arg(t);
+            if (finished && colourScore(t).text() + ' ' + positionScore(t).text() != expectedScore(tryColours(t)))
+                return QString("score of try %1 is %2 %3").arg(t).arg(colourScore(t).text(), positionScore(t).text());
         }
         return {};
     }
-
-private:
-    template <class C>
-    static std::vector<int> colours(const C& c) { return {c.at.begin(), c.at.begin() + c.size}; }
+    // "colours positions" of a try against the code: how many of its colours
+    // the code holds anywhere, how many stand where the code has them.
+    QString expectedScore(const std::vector<int>& guess) const
+    {
+        const std::vector<int> c = code();
+        const auto inCode = std::count_if(guess.begin(), guess.end(), [&c](int g) { return std::find(c.begin(), c.end(), g) != c.end(); });
+        int inPlace = 0;
+        for (std::size_t p = 0; p < guess.size(); ++p)
+            inPlace += guess[p] == c[p];
+        return QString("%1 %2").arg(inCode).arg(inPlace);
+    }
 };

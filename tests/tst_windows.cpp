@@ -1,27 +1,31 @@
-// The program's windows: the board as designed and at any zoom, its colour
-// marks, starting the program in each language, the help viewer, the about
-// box and ending the program, with the real modal windows answered from inside their own event
-// loops. Run once as is and once with QT_SCALE_FACTOR=2 (see CMakeLists.txt).
+// The program's windows: the board as designed and at any zoom, what it
+// draws, its colour marks, starting the program in each language, the help
+// viewer, the about box and ending the program, with the real modal windows
+// answered from inside their own event loops. Run once as is and once with
+// QT_SCALE_FACTOR=2 (see CMakeLists.txt).
 #include "BoardDriver.h"
-#include "toolkit/Browser.h"
-#include "windows/AboutForm.h"
-#include "windows/HelpForm.h"
+#include "game/Scoring.h"
 #include "toolkit/Announce.h"
-#include "toolkit/Label.h"
+#include "toolkit/Browser.h"
 #include "toolkit/Language.h"
+#include "windows/AboutBox.h"
+#include "windows/FormBuilder.h"
+#include "windows/GameBoardLayout.h"
+#include "windows/Marks.h"
+#include "windows/Pictures.h"
+#include "windows/SideWindowLayouts.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <cmath>
-#include <QMessageBox>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <cmath>
 
 // A program folder and the title of the help page there (none: no page); the
 // help window's own size in pixels (empty: as first shown), and which of the
@@ -29,27 +33,20 @@
 struct HelpPage { QString folder; QByteArray title; QSize size; QString follows; };
 Q_DECLARE_METATYPE(HelpPage)
 // A desktop's locale; what the program shows when started under it (its
-// menu, its help page); what a slot is called and a try is told; what it
-// says without a display and when the display does not answer.
-struct Language { QString locale, menu, page, slot, sentence, noDisplay, cannotOpen; };
+// menu, its help page); what a slot is called; what it says without a
+// display and when the display does not answer; the exit question's buttons.
+struct Language { QString locale, menu, page, slot, noDisplay, cannotOpen, yesNo; };
 Q_DECLARE_METATYPE(Language)
 
 class tst_Windows : public QObject {
     Q_OBJECT
     QTemporaryDir root;
     std::unique_ptr<BoardDriver> d;
-    QPointer<GameBoard> board;  // the board, also after Exit took it from the driver
-    std::unique_ptr<GameBoard> fresh;  // as designed, before any game code runs
-
-    template <class T = tk::Placed>
-    T& c(const QString& name) { return *dynamic_cast<T*>(fresh->control<QWidget>(name)); }
-    QRectF box(const QString& name) { const tk::Placed& p = c(name); return {p.Left(), p.Top(), p.Width(), p.Height()}; }
-
 
     // The help window as the Help command leaves it, on a page of a program
     // folder of that name (none for an empty title): long enough to scroll,
     // with a link down into itself and one to another site.
-    HelpForm& openHelp(const QString& folder, const QByteArray& title)
+    HelpWindow& openHelp(const QString& folder, const QByteArray& title)
     {
         const QByteArray html = "<html><body><a name=\"top\"></a><h1>" + title + "</h1><p><a href=\"#far\">down</a></p>"
                                 "<p><a href=\"http://example.org/\">elsewhere</a></p>" + QByteArray("<p>A line.</p>").repeated(200)
@@ -58,21 +55,21 @@ class tst_Windows : public QObject {
         QFile file(root.filePath(folder + "/quorvane.htm"));
         if (!title.isEmpty() && (!file.open(QIODevice::WriteOnly) || file.write(html) < 0 || !file.flush()))
             qFatal("cannot write the help page");
-        HelpForm& help = tk::sharedForm<HelpForm>();
-        help.setTag(helpPagePath(root.filePath(folder)));
-        help.show();
-        if (!QTest::qWaitForWindowExposed(&help))
+        auto* help = new HelpWindow;
+        help->setPage(helpPagePath(root.filePath(folder)));
+        help->show();
+        if (!QTest::qWaitForWindowExposed(help))
             qFatal("help never exposed");
-        return help;
+        return *help;
     }
-    static tk::Browser& browser(HelpForm& help) { return *help.WebBrowser1; }
-    static void clickIn(HelpForm& help, QWidget* w, QPoint p) { QTest::mouseClick(help.windowHandle(), Qt::LeftButton, {}, w->mapTo(&help, p)); }
-    static void press(HelpForm& help, const char* button) { clickIn(help, help.control<QWidget>(button), help.control<QWidget>(button)->rect().center()); }
-    static void clickLink(HelpForm& help, const QString& text)
+    static void clickIn(QWidget* window, QWidget* w, QPoint p) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, w->mapTo(window, p)); }
+    static void press(HelpWindow& help, const char* button) { clickIn(&help, help.control<QWidget>(button), help.control<QWidget>(button)->rect().center()); }
+    static void clickLink(HelpWindow& help, const QString& text)
     {
-        QTextCursor inside(browser(help).document());
-        inside.setPosition(browser(help).document()->find(text).selectionStart() + 1);
-        clickIn(help, browser(help).viewport(), browser(help).cursorRect(inside).center());
+        tk::Browser& browser = help.browser();
+        QTextCursor inside(browser.document());
+        inside.setPosition(browser.document()->find(text).selectionStart() + 1);
+        clickIn(&help, browser.viewport(), browser.cursorRect(inside).center());
     }
 
 private slots:
@@ -81,19 +78,14 @@ private slots:
         QVERIFY(root.isValid());
         QApplication::setQuitOnLastWindowClosed(false);  // as the program runs
     }
-    void init()
-    {
-        d = std::make_unique<BoardDriver>();
-        board = d->board.get();
-    }
+    void init() { d = std::make_unique<BoardDriver>(); }
     void cleanup()
     {
         tk::useLanguage(QLocale::c());
-        fresh.reset();
         d.reset();
-        delete board.data();
-        for (tk::Form* f : tk::openForms())
-            delete f;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<tk::Form*>(w))
+                delete w;
     }
 
     void helpShowsThePageBesideTheProgram_data()
@@ -110,88 +102,92 @@ private slots:
         const auto& [folder, title, size, follows] = page;
         QCOMPARE(helpPagePath("/") + helpPagePath("/opt/games/") + helpPagePath("/opt", "de"),  // no page in German there
                  QStringLiteral("/quorvane.htm/opt/games/quorvane.htm/opt/quorvane.htm"));
-        HelpForm& help = openHelp(folder, title);
-        QVERIFY(browser(help).toPlainText().startsWith(title.isEmpty() ? QString("Page not found") : QString(title)));
-        const float width = browser(help).Width(), height = browser(help).Height();
+        HelpWindow& help = openHelp(folder, title);
+        tk::Browser& browser = help.browser();
+        QVERIFY(browser.toPlainText().startsWith(title.isEmpty() ? QString("Page not found") : QString(title)));
+        const float width = browser.Width(), height = browser.Height();
         if (size.isValid()) {
             help.resize(size);
             QTRY_COMPARE(help.size(), size);
         }
         // Flush with the right edge, 105 twips above the bottom, as the layout was drawn;
         // an outer size the formulas would make negative leaves that side as it was.
-        QCOMPARE(QPointF(browser(help).Left(), browser(help).Top()), QPointF(30, 420));
-        QCOMPARE(browser(help).Width(), follows.contains('w') ? tk::toTwips(help.width()) - 30 : width);
-        QCOMPARE(browser(help).Height(), follows.contains('h') ? tk::toTwips(help.height()) - 105 - 420 : height);
+        QCOMPARE(QPointF(browser.Left(), browser.Top()), QPointF(30, 420));
+        QCOMPARE(browser.Width(), follows.contains('w') ? tk::toTwips(help.width()) - 30 : width);
+        QCOMPARE(browser.Height(), follows.contains('h') ? tk::toTwips(help.height()) - 105 - 420 : height);
     }
 
     void helpStepsOnlyBetweenPlacesOfThePage()
     {
-        HelpForm& help = openHelp("steps#2", "Steps");
-        const QString first = browser(help).locationURL();
-        QScrollBar& scroll = *browser(help).verticalScrollBar();
-        press(help, "Command1");  // with no step taken, Back and Forward have nowhere to go
-        press(help, "Command2");
+        HelpWindow& help = openHelp("steps#2", "Steps");
+        tk::Browser& browser = help.browser();
+        const QString first = browser.locationURL();
+        QScrollBar& scroll = *browser.verticalScrollBar();
+        press(help, helpNames::Back);  // with no step taken, Back and Forward have nowhere to go
+        press(help, helpNames::Forward);
         clickLink(help, "elsewhere");  // other sites are not visited
-        QCOMPARE(browser(help).locationURL(), first);
+        QCOMPARE(browser.locationURL(), first);
         clickLink(help, "down");
-        const QString far = browser(help).locationURL();
+        const QString far = browser.locationURL();
         QVERIFY(far.endsWith("#far") && scroll.value() > 0);
-        press(help, "Command1");
-        QVERIFY(browser(help).locationURL() == first && browser(help).isForwardAvailable());  // a step forward, but the first page has no '#'
-        press(help, "Command2");
-        QCOMPARE(browser(help).locationURL(), first);
+        press(help, helpNames::Back);
+        QVERIFY(browser.locationURL() == first && browser.isForwardAvailable());  // a step forward, but the first page has no '#'
+        press(help, helpNames::Forward);
+        QCOMPARE(browser.locationURL(), first);
         clickLink(help, "down");
         clickLink(help, "up");
-        press(help, "Command1");
-        QCOMPARE(browser(help).locationURL(), far);
-        press(help, "Command2");
-        QVERIFY(browser(help).locationURL().endsWith("#top"));
+        press(help, helpNames::Back);
+        QCOMPARE(browser.locationURL(), far);
+        press(help, helpNames::Forward);
+        QVERIFY(browser.locationURL().endsWith("#top"));
         clickLink(help, "down");  // Exit only hides it; each showing starts again at the top of the page
-        press(help, "Command3");
-        QVERIFY(help.isHidden() && !help.isUnloaded());
+        press(help, helpNames::Exit);
+        QVERIFY(help.isHidden());
         help.show();
-        QVERIFY(browser(help).locationURL() == first && scroll.value() == 0);
+        QVERIFY(browser.locationURL() == first && scroll.value() == 0);
     }
 
     void aboutClosesOnlyWhereItShould()
     {
         // Not on OK's right button, on the version or the icon, nor on another key; on a press of
         // any button on its text, at once, and on Esc, which no other handler gets.
-        QPointer<AboutForm> about = &tk::sharedForm<AboutForm>();
         QStringList open;
+        QPointer<AboutBox> about;
+        const auto press = [&](const char* name, Qt::MouseButton button, bool release = true) {
+            QWidget* w = about->control<QWidget>(name);
+            QTest::mousePress(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
+            if (release && about)
+                QTest::mouseRelease(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
+            open << QString(name) + (about ? " stays" : " closes");
+        };
         d->soon([&] {
-            const auto press = [&](const char* name, Qt::MouseButton button, bool release = true) {
-                QWidget* w = about->control<QWidget>(name);
-                QTest::mousePress(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
-                if (release && about)
-                    QTest::mouseRelease(about->windowHandle(), button, {}, w->mapTo(about.data(), w->rect().center()));
-                open << QString(name) + (about && !about->isUnloaded() ? " stays" : " closes");
-            };
+            about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
             QWidget* icon = about->control<QWidget>("Picture1");  // the text, the icon drawn and where, the size fixed
             const QImage drawn = icon->grab().toImage();
             QImage flat = drawn;
             flat.fill(drawn.pixel(0, 0));
-            open << about->control<QTextEdit>("AboutText")->toPlainText().simplified() + QString(" %1,%2").arg(icon->x()).arg(icon->y())
+            open << about->control<QTextEdit>(aboutNames::Text)->toPlainText().simplified() + QString(" %1,%2").arg(icon->x()).arg(icon->y())
                         + (drawn != flat ? " icon" : " no icon") + (about->minimumSize() == about->maximumSize() ? " fixed" : " sizable");
-            press("AboutOk", Qt::RightButton);
+            press(aboutNames::Ok, Qt::RightButton);
             press("Label1", Qt::LeftButton);
             press("Picture1", Qt::LeftButton);
             QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-            QApplication::sendEvent(about->control<QWidget>("AboutOk"), &key);  // up from the focused button
+            QApplication::sendEvent(about->control<QWidget>(aboutNames::Ok), &key);  // up from the focused button
             open << QString("A %1").arg(key.isAccepted());
-            press("AboutText", Qt::MiddleButton, false);
+            press(aboutNames::Text, Qt::MiddleButton, false);
         });
-        d->ui().Aboutx->trigger();
+        d->about()->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!about);  // gone for good: the next About makes it afresh
-        about = &tk::sharedForm<AboutForm>();
         d->soon([&] {
+            about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
             QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, "\x1b");
-            QApplication::sendEvent(about->control<QWidget>("AboutOk"), &esc);
-            open << QString("Esc %1").arg(esc.isAccepted() && about->isUnloaded());
+            QApplication::sendEvent(about->control<QWidget>(aboutNames::Ok), &esc);
+            open << QString("Esc %1").arg(esc.isAccepted() && about->isHidden());
         });
-        d->ui().Aboutx->trigger();
-        QCOMPARE(open, QStringList({"Quorvane - July 2004 by Zadrel email quorvane@example.org 324,2 icon fixed", "AboutOk stays", "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
+        d->about()->trigger();
+        QCOMPARE(open, QStringList({"Quorvane - July 2004 by Zadrel email quorvane@example.org 324,2 icon fixed", "AboutOk stays",
+                                    "Label1 stays", "Picture1 stays", "A 0", "AboutText closes", "Esc 1"}));
     }
 
     void endingTheProgram_data()
@@ -207,28 +203,13 @@ private slots:
         QFETCH(QString, how);
         QFETCH(bool, ends);
         d->fill(d->row("CA"));
+        d->soon([] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        d->help()->trigger();  // left hidden by Esc, still there
         QStringList closed;
-        QObject watching;  // ends the watch with this test
-        const auto watch = [&](QObject* o, const QString& name) {
-            connect(o, &QObject::destroyed, &watching, [&closed, name] { closed << name; });
-        };
-        tk::Form* windows[2];  // another window, and one passed over because it looks like the board
-        for (tk::Form*& f : windows) {
-            f = new tk::Form({1500, 1000, tk::Sizing::Fixed, tk::WindowRole::Dialog});
-            f->setWindowTitle(f == windows[0] ? "Notes" : board->caption());
-            f->load();
-            f->show();
-            watch(f, f->windowTitle());
-        }
-        d->soon([] { QTest::keyClick(&tk::sharedForm<HelpForm>(), Qt::Key_Escape); });
-        d->ui().GiveHelp->trigger();  // left hidden by Esc, still loaded
-        watch(&tk::sharedForm<HelpForm>(), "help");
-        watch(board, "board");
-        const QStringList before = d->state();
-        QAction* exit = d->ui().GameExit;
+        BoardWindow* board = d->board.get();
+        connect(d->helpWindow(), &QObject::destroyed, &d->scope, [&] { closed << (board->isVisible() ? "help, then" : "help after"); });
+        const QImage before = board->grab().toImage();
         QString asked;
-        if (ends)
-            d->board.release();  // the board's own unload ends it
         d->soon([&, this] {
             d->soon([&] {
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -238,60 +219,98 @@ private slots:
                     QTest::keyClick(box, how == u"enter" ? Qt::Key_Return : Qt::Key_Escape);
                 }
             });
-            how == u"title bar" ? (void)board->windowHandle()->close() : exit->trigger();
+            how == u"title bar" ? (void)board->windowHandle()->close() : d->exit()->trigger();
             d->soon([] { QCoreApplication::exit(7); });
         });
         QCOMPARE(QCoreApplication::exec(), ends ? 0 : 7);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(asked, how == u"title bar" ? QString() : QStringLiteral("Quorvane: Do you want to Exit ? Yes/No"));
-        // The others first, in the order opened, the hidden help too; then the board.
-        QCOMPARE(closed, ends ? QStringList({"Notes", "help", "board"}) : QStringList());
-        QVERIFY(tk::openForms().contains(windows[1]));
+        // The hidden help window first, then the board.
+        QCOMPARE(closed, ends ? QStringList({"help, then"}) : QStringList());
+        QCOMPARE(board->isVisible(), !ends);
         if (!ends)
-            QCOMPARE(d->state(), before);
+            QCOMPARE(board->grab().toImage(), before);
     }
+
     void boardAsDesigned()
     {
-        fresh = std::make_unique<GameBoard>();  // built from its layout, never loaded
-        fresh->show();
-        QVERIFY(QTest::qWaitForWindowExposed(fresh.get()));
-        QCOMPARE(fresh->client()->size(), QSize(525, 442));
-        QVERIFY(!fresh->windowIcon().isNull() && fresh->menuBar()->actions().size() == 1);
+        tk::Form designed(gameBoardLayout().style);  // the layout alone, before any game code runs
+        layout::build(designed, gameBoardLayout());
+        designed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&designed));
+        QCOMPARE(designed.client()->size(), QSize(525, 442));
+        QVERIFY(!designed.windowIcon().isNull() && designed.menuBar()->actions().size() == 1);
         // In the middle of the screen (where the platform lets a window place itself), the client right under the menu bar.
-        const QPoint offCentre = fresh->frameGeometry().center() - fresh->screen()->availableGeometry().center();
+        const QPoint offCentre = d->board->frameGeometry().center() - d->board->screen()->availableGeometry().center();
         QVERIFY(QGuiApplication::platformName() == u"wayland" || offCentre.manhattanLength() <= 2);
-        QCOMPARE(fresh->client()->mapTo(fresh.get(), QPoint(0, 0)).y(), fresh->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(designed.client()->mapTo(&designed, QPoint(0, 0)).y(), designed.menuBar()->geometry().bottom() + 1);
         QStringList items;
-        for (QAction* a : fresh->menuBar()->actions().first()->menu()->actions())
+        for (QAction* a : designed.menuBar()->actions().first()->menu()->actions())
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + a->shortcut().toString());
         QCOMPARE(items, QStringList({"Giveup", "About", "HelpF1", "Color &marksM", "-", "Exit"}));
+        const auto c = [&designed](const QString& name) { return designed.control<QWidget>(name); };
+        const auto box = [&c](const QString& name) {
+            const auto* p = dynamic_cast<const tk::Placed*>(c(name));
+            return QRectF(p->Left(), p->Top(), p->Width(), p->Height());
+        };
         // Each control inside its panel; both outcome buttons on one rectangle below the scores.
-        const auto inside = [this](const QString& name, const QString& frame, float w, float h) {
-            return box(frame).contains(QRectF(box(name).topLeft(), QSizeF(w, h)));
+        const auto inside = [&box](const QString& name, const QString& panel, float w, float h) {
+            return box(panel).contains(QRectF(box(name).topLeft(), QSizeF(w, h)));
         };
         for (int i = 0; i < 16; ++i) {
             QVERIFY(inside(QStringLiteral("Picture1(%1)").arg(i), "Frame1", 480, 480) && inside(QStringLiteral("answer(%1)").arg(i % 8), "Frame3", 360, 360)
                     && inside(QStringLiteral("NoCorpos(%1)").arg(i % 10), "Frame4", 405, 270) && inside("Guessed(0)", "Frame2", 360, 360));
-            QCOMPARE(c<tk::Image>(QStringLiteral("Picture1(%1)").arg(i)).picture().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
-                     QImage(pictures::peg(i)).convertToFormat(QImage::Format_ARGB32));  // each colour its own peg
+            QCOMPARE(static_cast<tk::Image*>(c(QStringLiteral("Picture1(%1)").arg(i)))->picture().toImage().convertToFormat(QImage::Format_ARGB32),
+                     QImage(pictures::Pegs[i]).convertToFormat(QImage::Format_ARGB32));  // each colour its own peg
         }
         QVERIFY(inside("Line2(8)", "Frame4", 1320, 15));
         QVERIFY(box("CongText") == box("FailText") && box("CongText").top() == 5730);
-        QCOMPARE(c<tk::CommandButton>("CongText").caption() + c<tk::CommandButton>("MaxColors").caption() + c<tk::CommandButton>("Maxpositions").caption(),
-                 QStringLiteral("  WELL DONE    click here for another go167"));
-        for (const char* hidden : {"GuessComplete", "DragColor", "Blank", "ColourClicked", "Picture1(0)", "NoCorCol(9)"})
-            QVERIFY2(!c(hidden).Visible(), hidden);
-        QVERIFY(c("CongText").Visible() && c("FailText").Visible() && c("answer(7)").Visible());
-        const QPalette score = c<tk::Label>("NoCorpos(4)").palette();  // white on black
+        const auto text = [&c](const char* name) { return c(name)->property("text").toString(); };
+        QCOMPARE(text("CongText") + text("MaxColors") + text("Maxpositions"), QStringLiteral("  WELL DONE    click here for another go167"));
+        for (const char* hidden : {"GuessComplete", "DragColor", "Picture1(0)", "NoCorCol(9)"})
+            QVERIFY2(c(hidden)->isHidden(), hidden);
+        QVERIFY(!c("CongText")->isHidden() && !c("FailText")->isHidden() && !c("answer(7)")->isHidden());
+        const QPalette score = c("NoCorpos(4)")->palette();  // white on black
         QCOMPARE(score.color(QPalette::WindowText).rgb() ^ score.color(QPalette::Window).rgb(), 0xffffffu);
         // The panels are grooves on every side. Frame3, 1710,5730 3555x825 twips: pixels 114..350 across, 382..436 down.
-        const QImage shot = fresh->client()->grab().toImage();
-        const auto px = [&shot, r = fresh->devicePixelRatioF()](int x, int y) { return shot.pixel(QPoint(x, y) * r); };
-        const QRgb dark = fresh->palette().color(QPalette::Dark).rgb(), light = fresh->palette().color(QPalette::Light).rgb(),
-                   bevel = fresh->palette().color(QPalette::Window).darker(140).rgb();
+        const QImage shot = designed.client()->grab().toImage();
+        const auto px = [&shot, r = designed.devicePixelRatioF()](int x, int y) { return shot.pixel(QPoint(x, y) * r); };
+        const QRgb dark = designed.palette().color(QPalette::Dark).rgb(), light = designed.palette().color(QPalette::Light).rgb(),
+                   bevel = designed.palette().color(QPalette::Window).darker(140).rgb();
         QCOMPARE(QList<QRgb>({px(114, 400), px(115, 400), px(349, 400), px(350, 400), px(200, 382), px(200, 383), px(200, 435), px(200, 436)}),
                  QList<QRgb>({dark, light, dark, light, dark, light, dark, light}));
         // Empty answer slots show through; the outcome button in its colour, within the style's bevel.
         QCOMPARE(QList<QRgb>({px(132, 414), px(12, 388), px(50, 382)}), QList<QRgb>({qRgb(192, 192, 192), qRgb(255, 0, 0), bevel}));
+    }
+
+    // Every caption and count a player reads is drawn where it stands: the
+    // control holds the text the game gives it, shows ink, and nothing covers it.
+    void captionsAndCountsAreDrawn()
+    {
+        const auto drawn = [this](std::initializer_list<std::pair<QWidget*, QString>> reads) {
+            const QImage shot = d->board->grab().toImage();
+            const qreal r = d->board->devicePixelRatioF();
+            for (const auto& [w, text] : reads) {
+                QCOMPARE(w->property("text").toString(), text);
+                const QImage own = w->grab().toImage().convertToFormat(shot.format());
+                QCOMPARE(shot.copy(QRect(w->mapTo(d->board.get(), QPoint(0, 0)) * r, own.size())), own);
+                QVERIFY2(std::set<QRgb>((const QRgb*)own.constBits(), (const QRgb*)own.constBits() + own.width() * own.height()).size() > 2, qPrintable(text));
+            }
+        };
+        QWidget* words[5];
+        for (int i = 0; i < 5; ++i)
+            words[i] = d->board->control<QWidget>(std::array{"Label6", "Label4", "Label3", "Messcol(3)", "Label5"}[std::size_t(i)]);
+        drawn({{words[0], "PICK COLORS FROM HERE"}, {words[1], "PLACE YOUR GUESS HERE"}, {words[2], "CORRECT"},
+               {words[3], "colors  positions"}, {words[4], "ANSWER"}, {&d->colours(), "6"}, {&d->positions(), "4"}});
+        d->clickButton(d->colours());
+        d->clickButton(d->positions(), Qt::RightButton);
+        drawn({{&d->colours(), "7"}, {&d->positions(), "3"}});
+        d->playTry(d->row("AWX"));
+        d->playTry(d->row("BCA"));
+        d->playTry(d->row("ABY"));
+        d->giveUp()->trigger();
+        drawn({{&d->colourScore(0), "1"}, {&d->positionScore(0), "1"}, {&d->colourScore(1), "3"}, {&d->positionScore(1), "0"},
+               {&d->colourScore(2), "2"}, {&d->positionScore(2), "2"}, {&d->lost(), "click here to try again"}});
     }
 
     // The pixels a peg's mark changes on its face, at the screen's pixel ratio.
@@ -299,10 +318,11 @@ private slots:
     {
         tk::Image& peg = d->colour(colour);
         const int r = qRound(peg.devicePixelRatioF());
-        tk::showMarks(d->board.get(), false);
-        const QImage plain = peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
-        tk::showMarks(d->board.get(), true);
-        const QImage marked = peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
+        const auto face = [this, &peg, r, colour](bool marked) {
+            peg.setPicture(d->peg(colour, marked));
+            return peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
+        };
+        const QImage plain = face(false), marked = face(true);
         QImage mark(plain.size(), QImage::Format_RGB32);
         for (int y = 0; y < mark.height(); ++y)
             for (int x = 0; x < mark.width(); ++x)
@@ -331,7 +351,7 @@ private slots:
     {
         QTest::addColumn<int>("colour");
         for (int c = 0; c < 16; ++c)
-            QTest::newRow(qPrintable(pictures::colourName(c))) << c;
+            QTest::newRow(qPrintable(game::colourName(c))) << c;
     }
     void eachColourItsOwnMark()
     {
@@ -339,29 +359,28 @@ private slots:
         const int r = qRound(d->board->devicePixelRatioF());
         const QImage mark = markOf(colour);
         // Ink that stands out from the peg's own fill, in the middle of its face.
-        const QImage peg(pictures::peg(colour));
-        const QImage marked = pictures::withMark(pictures::peg(colour), QPixmap::fromImage(peg)).toImage();
+        const QImage peg(pictures::Pegs[colour]);
+        const QImage marked = marks::marked(QPixmap::fromImage(peg), colour).toImage();
         for (int y = 0; y < peg.height(); ++y)
             for (int x = 0; x < peg.width(); ++x)
                 if (marked.pixel(x, y) != peg.pixel(x, y)) {
                     QVERIFY(x >= 5 && x < 17 && y >= 5 && y < 17);  // 3 pixels clear of highlight and shadow
-                    QVERIFY(pictures::contrast(marked.pixel(x, y), peg.pixel(10, 10)) >= 3);
+                    QVERIFY(marks::contrast(marked.pixel(x, y), peg.pixel(10, 10)) >= 3);
                     QCOMPARE(mark.pixel((x - 2) * r, (y - 2) * r), qRgb(255, 255, 255));  // as drawn on the board
                 }
-        QVERIFY(qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100) == 2100
-                && qRound(pictures::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100) == 532);
+        QVERIFY(qRound(marks::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100) == 2100
+                && qRound(marks::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100) == 532);
         // Unlike every other mark, by at least a sixth of a 12-pixel mark's square.
         for (int other = 0; other < 16; ++other)
             if (other != colour)
-                QVERIFY2(fewestDifferences(mark, markOf(other), r) >= 24 * r * r, qPrintable(pictures::colourName(other)));
+                QVERIFY2(fewestDifferences(mark, markOf(other), r) >= 24 * r * r, qPrintable(game::colourName(other)));
     }
 
     void colourMarksByMenuAndKey()
     {
-        GameBoard& board = *d->board;
+        BoardWindow& board = *d->board;
         QStringList heard;
-        tk::setAnnouncementListener([&heard](const QString& message) { heard << message; });
-        const auto deaf = qScopeGuard([] { tk::setAnnouncementListener({}); });
+        connect(board.findChild<tk::Announcer*>(), &tk::Announcer::said, &d->scope, [&heard](const QString& m) { heard << m; });
         const QImage designed = board.grab().toImage();
         d->key(Qt::Key_M);
         QVERIFY(board.grab().toImage() != designed);
@@ -371,8 +390,8 @@ private slots:
         d->key(Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY(menu->isVisible());
         QTest::keyClick(menu, Qt::Key_M);
-        QVERIFY(d->ui().ColorMarks->isChecked());
-        // The same mark on the palette, in a slot, on the drag image (mouse and key) and in the answer;
+        QVERIFY(d->marks()->isChecked());
+        // The same mark on the palette, in a slot, on the drag image and in the answer;
         // the face within the keyboard's focus mark.
         const auto face = [](QWidget* w) {
             const int r = qRound(w->devicePixelRatioF());
@@ -380,27 +399,21 @@ private slots:
             inner.setDevicePixelRatio(1);
             return inner;
         };
-        const int first = d->game().ColourOrder[0];
+        const int first = d->game().colourAtPlace(0);
         const QImage mark = face(&d->colour(first));
-        const QImage designedFace =
-            QImage(pictures::peg(first)).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
+        const QImage designedFace = QImage(pictures::Pegs[first]).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
         QVERIFY(mark != designedFace);
         d->fill({first});
         d->press(Qt::LeftButton, d->cellOf(d->colour(first)));
         d->move(d->at(6600, 4200));
-        QCOMPARE(face(d->ui().DragColor), mark);
+        QCOMPARE(face(&d->dragImage()), mark);
         d->release(Qt::LeftButton, d->at(6600, 4200));
-        d->key(Qt::Key_P);
-        QVERIFY(d->ui().DragColor->isVisible());
-        QCOMPARE(face(d->ui().DragColor), mark);
-        d->key(Qt::Key_Escape);
         QCOMPARE(face(&d->slot(0)), mark);
-        d->ui().Giveup->trigger();
-        QCOMPARE(face(&d->ui().answer(0)), face(&d->colour(d->code()[0])));
+        d->giveUp()->trigger();
+        QCOMPARE(face(&d->answer(0)), face(&d->colour(d->code()[0])));
         d->key(Qt::Key_M);
         QCOMPARE(face(&d->colour(first)), designedFace);
-        QCOMPARE(heard.filter("Color"),
-                 QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
+        QCOMPARE(heard.filter("Color"), QStringList({"Color marks on", "Color marks off", "Color marks on", "Color marks off"}));
     }
 
     void boardZoomsAsAWhole_data()
@@ -415,7 +428,7 @@ private slots:
     {
         QFETCH(QSize, area);
         QFETCH(qreal, scale);
-        GameBoard& board = *d->board;
+        BoardWindow& board = *d->board;
         const QRect designed = d->slot(3).geometry();
         board.resize(area.width(), area.height() + board.menuBar()->sizeHint().height());
         QTRY_COMPARE(board.client()->parentWidget()->size(), area);
@@ -426,20 +439,19 @@ private slots:
         QVERIFY(std::abs(client.top() - (area.height() - client.height()) / 2) <= 1);
         // Game geometry stays in twips; the widgets and fonts follow the zoom.
         QCOMPARE(d->slot(2).geometry(), tk::toPixelRect(2580, 1920, 360, 360, scale));
-        QCOMPARE(QList<qreal>({d->ui().Label1->font().pointSizeF(), d->ui().NoCorCol(0).font().pointSizeF()}),
-                 QList<qreal>({8.25 * scale, 9.75 * scale}));
+        QCOMPARE(QList<qreal>({d->colours().font().pointSizeF(), d->colourScore(0).font().pointSizeF()}), QList<qreal>({8.25 * scale, 9.75 * scale}));
         // Every device pixel of a peg is its picture's pixel at whole zooms.
         const qreal px = board.devicePixelRatioF(), device = scale * px;
         const QImage shot = board.grab().toImage();
-        const Integer first = d->game().ColourOrder[0];
-        const QImage peg = QImage(pictures::peg(first)).convertToFormat(QImage::Format_ARGB32);
+        const int first = d->game().colourAtPlace(0);
+        const QImage peg = QImage(pictures::Pegs[first]).convertToFormat(QImage::Format_ARGB32);
         const QPoint origin = d->colour(first).mapTo(&board, QPoint(0, 0)) * px;
         for (int y = 0; std::abs(device - std::round(device)) < 1e-9 && y < 23 * device; ++y)
             for (int x = 0; x < 23 * device; ++x)
                 if (qAlpha(peg.pixel(int(x / device), int(y / device))) == 255)
                     QCOMPARE(shot.pixel(origin + QPoint(x, y)), peg.pixel(int(x / device), int(y / device)));
         // A drag hits the same slot at every zoom, also just past a shared edge.
-        const Integer next = d->game().ColourOrder[1];
+        const int next = d->game().colourAtPlace(1);
         d->drag(d->cellOf(d->colour(first)), d->cellOf(d->slot(0)));
         d->drag(d->cellOf(d->colour(next)), d->at(2940 + 15 / float(scale) * 1.01f, 2100));
         QCOMPARE(d->currentTry(), std::vector<int>({first, -1, -1, next}));
@@ -454,32 +466,30 @@ private slots:
                 if (across.isEmpty() || across.last() != marked.pixel(corner + QPoint(x, int(10 * device))))
                     across << marked.pixel(corner + QPoint(x, int(10 * device)));
             QCOMPARE(across.mid(0, 2), QList<QRgb>({board.palette().color(QPalette::Highlight).rgb(), qRgb(255, 255, 255)}));
-            QVERIFY(across.contains(QImage(pictures::peg(next)).pixel(10, 10)));
+            QVERIFY(across.contains(QImage(pictures::Pegs[next]).pixel(10, 10)));
         }
         board.resize(board.minimumSize());  // never smaller than designed, and back to exactly that
         QTRY_COMPARE(board.scale(), 1.0);
         QCOMPARE(d->slot(3).geometry(), designed);
     }
+
     // Started under each locale: what it says without a display, with one
     // that does not answer, and what a probe loaded into it sees; then in
-    // this process, every text translated, what a screen reader hears, and
-    // every caption within its control at the designed font.
+    // this process, every text translated, what a screen reader hears, the
+    // exit question's buttons in Qt's own translation, and every caption
+    // within its control at the designed font.
     void speaksTheDesktopsLanguage_data()
     {
         QTest::addColumn<Language>("language");
         for (const char* english : {"C", "en_GB.UTF-8", "pt_BR.UTF-8"})  // the last one not shipped
             QTest::newRow(english) << Language{english, "&Game", "quorvane.htm", "try 1 of 10, position 1: empty",
-                                               "in previous try  2 colors were correct, and 2 were in correct position also",
-                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display :87"};
+                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display :87", "&Yes &No"};
         QTest::newRow("German") << Language{"de_DE.UTF-8", "&Spiel", "quorvane.de.htm", "Versuch 1 von 10, Stelle 1: leer",
-                                            "Im letzten Versuch waren 2 Farben richtig, und 2 davon standen an der richtigen Stelle",
-                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display :87 kann nicht geöffnet werden"};
+                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display :87 kann nicht geöffnet werden", "&Ja &Nein"};
         QTest::newRow("French") << Language{"fr_FR.UTF-8", "&Jeu", "quorvane.fr.htm", "essai 1 sur 10, position 1\u00a0: vide",
-                                            "Au dernier essai, 2 couleurs étaient bonnes, et 2 étaient bien placées",
-                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage :87"};
+                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage :87", "&Oui &Non"};
         QTest::newRow("Spanish") << Language{"es_ES.UTF-8", "&Juego", "quorvane.es.htm", "intento 1 de 10, posición 1: vacía",
-                                             "En el último intento 2 colores eran correctos, y 2 estaban en su posición",
-                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla :87"};
+                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla :87", "&Sí &No"};
     }
     void speaksTheDesktopsLanguage()
     {
@@ -494,16 +504,23 @@ private slots:
         const QRegularExpression unfinished(QStringLiteral("type=\"(unfinished|vanished|obsolete)\""));
         QVERIFY(language.menu == u"&Game" || (ts.open(QIODevice::ReadOnly) && !QString(ts.readAll()).contains(unfinished)));
         tk::useLanguage(QLocale(language.locale.section(u'.', 0, 0)));
-        QCOMPARE(d->spoken(&d->slot(0)) + '|' + game::feedbackSentence({2, 2}, 4), language.slot + '|' + language.sentence);
+        QCOMPARE(BoardDriver::spoken(&d->slot(0)), language.slot);
+        QString buttons;
+        d->soon([&buttons] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            buttons = box->button(QMessageBox::Yes)->text() + ' ' + box->button(QMessageBox::No)->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        d->exit()->trigger();
+        QCOMPARE(buttons, language.yesNo);
         // One line where the English has one; the outcome buttons wrap within their bevel.
         const auto fits = [](QWidget* w, QRect box, bool wraps, const QString& text) {
             const QRect drawn = w->fontMetrics().boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
             return box.contains(drawn) && (wraps || drawn.height() < 2 * w->fontMetrics().height());
         };
-        fresh = std::make_unique<GameBoard>();
-        AboutForm about;
-        HelpForm help;
-        for (QWidget* window : std::initializer_list<QWidget*>{fresh.get(), &about, &help}) {
+        tk::Form board(gameBoardLayout().style), about(aboutBoxLayout().style), help(helpWindowLayout().style);
+        for (auto [window, design] : {std::pair{&board, &gameBoardLayout()}, {&about, &aboutBoxLayout()}, {&help, &helpWindowLayout()}}) {
+            layout::build(*window, *design);
             for (tk::Label* label : window->findChildren<tk::Label*>())
                 QVERIFY2(fits(label, label->rect(), false, label->text()), qPrintable(label->text()));
             for (tk::CommandButton* button : window->findChildren<tk::CommandButton*>())
@@ -529,6 +546,60 @@ private slots:
         // The environment's own notes left out, and the folder of the page found.
         const QRegularExpression notes(QStringLiteral("QStandardPaths[^\n]*\n|file://[^\n]*/"));
         QCOMPARE(QString::fromLocal8Bit(status ? p.readAllStandardError() : p.readAllStandardOutput()).remove(notes).trimmed(), says);
+    }
+
+    // The sentence about a try in every language, each branch of it with its
+    // plural forms: colours and positions right with four positions.
+    void feedbackInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<int>("positions");
+        QTest::addColumn<QString>("sentence");
+        const auto row = [](const char* locale, int c, int p, const char* sentence) {
+            QTest::addRow("%s %d %d", locale, c, p) << QString(locale) << c << p << QString::fromUtf8(sentence);
+        };
+        row("en", 0, 0, "in previous try none of the colors were correct");
+        row("en", 1, 0, "in previous try only one color was correct, and none was in correct position");
+        row("en", 3, 0, "in previous try  3 colors were correct, and none was in correct position");
+        row("en", 1, 1, "in previous try only one color was correct, and only one was in correct position also");
+        row("en", 3, 2, "in previous try  3 colors were correct, and 2 were in correct position also");
+        row("en", 4, 0, "all colors are correct, now rearrange these to find correct positions");
+        row("en", 4, 1, "all colors are correct, and only one was in correct position also");
+        row("en", 4, 2, "all colors are correct, and 2 were in correct position also");
+        row("de", 0, 0, "Im letzten Versuch war keine Farbe richtig");
+        row("de", 1, 0, "Im letzten Versuch war nur eine Farbe richtig, aber keine davon stand an der richtigen Stelle");
+        row("de", 3, 0, "Im letzten Versuch waren 3 Farben richtig, aber keine davon stand an der richtigen Stelle");
+        row("de", 1, 1, "Im letzten Versuch war nur eine Farbe richtig, und nur eine davon stand an der richtigen Stelle");
+        row("de", 3, 2, "Im letzten Versuch waren 3 Farben richtig, und 2 davon standen an der richtigen Stelle");
+        row("de", 4, 0, "Alle Farben sind richtig, jetzt bring sie an die richtigen Stellen");
+        row("de", 4, 1, "Alle Farben sind richtig, und nur eine davon stand an der richtigen Stelle");
+        row("de", 4, 2, "Alle Farben sind richtig, und 2 davon standen an der richtigen Stelle");
+        row("fr", 0, 0, "Au dernier essai, aucune couleur n’était bonne");
+        row("fr", 1, 0, "Au dernier essai, une seule couleur était bonne, mais aucune n’était bien placée");
+        row("fr", 3, 0, "Au dernier essai, 3 couleurs étaient bonnes, mais aucune n’était bien placée");
+        row("fr", 1, 1, "Au dernier essai, une seule couleur était bonne, et une seule était bien placée");
+        row("fr", 3, 2, "Au dernier essai, 3 couleurs étaient bonnes, et 2 étaient bien placées");
+        row("fr", 4, 0, "Toutes les couleurs sont bonnes, il reste à trouver leurs places");
+        row("fr", 4, 1, "Toutes les couleurs sont bonnes, et une seule était bien placée");
+        row("fr", 4, 2, "Toutes les couleurs sont bonnes, et 2 étaient bien placées");
+        row("es", 0, 0, "En el último intento ningún color era correcto");
+        row("es", 1, 0, "En el último intento solo un color era correcto, pero ninguno estaba en su posición");
+        row("es", 3, 0, "En el último intento 3 colores eran correctos, pero ninguno estaba en su posición");
+        row("es", 1, 1, "En el último intento solo un color era correcto, y solo uno estaba en su posición");
+        row("es", 3, 2, "En el último intento 3 colores eran correctos, y 2 estaban en su posición");
+        row("es", 4, 0, "Todos los colores son correctos, ahora ordénalos para encontrar sus posiciones");
+        row("es", 4, 1, "Todos los colores son correctos, y solo uno estaba en su posición");
+        row("es", 4, 2, "Todos los colores son correctos, y 2 estaban en su posición");
+    }
+    void feedbackInEveryLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, colours);
+        QFETCH(int, positions);
+        QFETCH(QString, sentence);
+        tk::useLanguage(QLocale(locale));
+        QCOMPARE(game::feedbackSentence({colours, positions}, 4), sentence);
     }
 };
 

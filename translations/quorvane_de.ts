@@ -31,81 +31,7 @@ E-Mail quorvane@example.org
     </message>
 </context>
 <context>
-    <name>Browser</name>
-    <message>
-        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Seite nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Seite &lt;b&gt;%1&lt;/b&gt; konnte nicht geöffnet werden.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>Colours</name>
-    <message>
-        <source>magenta</source>
-        <translation>Magenta</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>Blau</translation>
-    </message>
-    <message>
-        <source>cyan</source>
-        <translation>Cyan</translation>
-    </message>
-    <message>
-        <source>bright green</source>
-        <translation>Hellgrün</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>Gelb</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>purple</source>
-        <translation>Lila</translation>
-    </message>
-    <message>
-        <source>navy</source>
-        <translation>Marineblau</translation>
-    </message>
-    <message>
-        <source>teal</source>
-        <translation>Blaugrün</translation>
-    </message>
-    <message>
-        <source>dark green</source>
-        <translation>Dunkelgrün</translation>
-    </message>
-    <message>
-        <source>olive</source>
-        <translation>Oliv</translation>
-    </message>
-    <message>
-        <source>maroon</source>
-        <translation>Weinrot</translation>
-    </message>
-    <message>
-        <source>black</source>
-        <translation>Schwarz</translation>
-    </message>
-    <message>
-        <source>grey</source>
-        <translation>Grau</translation>
-    </message>
-    <message>
-        <source>silver</source>
-        <translation>Silber</translation>
-    </message>
-    <message>
-        <source>white</source>
-        <translation>Weiß</translation>
-    </message>
-</context>
-<context>
-    <name>GameBoard</name>
+    <name>BoardWindow</name>
     <message>
         <source>empty</source>
         <translation>leer</translation>
@@ -244,6 +170,91 @@ E-Mail quorvane@example.org
         <translation>Dieser Versuch ist voll</translation>
     </message>
     <message>
+        <source>Color marks on</source>
+        <translation>Farbsymbole an</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Farbsymbole aus</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Seite nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Seite &lt;b&gt;%1&lt;/b&gt; konnte nicht geöffnet werden.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>maroon</source>
+        <translation>Weinrot</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
         <source>PICK COLORS FROM HERE</source>
         <translation>HIER FARBEN WÄHLEN</translation>
     </message>
@@ -302,14 +313,6 @@ E-Mail quorvane@example.org
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>Color marks on</source>
-        <translation>Farbsymbole an</translation>
-    </message>
-    <message>
-        <source>Color marks off</source>
-        <translation>Farbsymbole aus</translation>
     </message>
     <message>
         <source>Color marks</source>

@@ -31,81 +31,7 @@ correo quorvane@example.org
     </message>
 </context>
 <context>
-    <name>Browser</name>
-    <message>
-        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Página no encontrada&lt;/h2&gt;&lt;p&gt;No se pudo abrir la página &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>Colours</name>
-    <message>
-        <source>magenta</source>
-        <translation>magenta</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>azul</translation>
-    </message>
-    <message>
-        <source>cyan</source>
-        <translation>cian</translation>
-    </message>
-    <message>
-        <source>bright green</source>
-        <translation>verde lima</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>amarillo</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>rojo</translation>
-    </message>
-    <message>
-        <source>purple</source>
-        <translation>morado</translation>
-    </message>
-    <message>
-        <source>navy</source>
-        <translation>azul marino</translation>
-    </message>
-    <message>
-        <source>teal</source>
-        <translation>verde azulado</translation>
-    </message>
-    <message>
-        <source>dark green</source>
-        <translation>verde oscuro</translation>
-    </message>
-    <message>
-        <source>olive</source>
-        <translation>oliva</translation>
-    </message>
-    <message>
-        <source>maroon</source>
-        <translation>granate</translation>
-    </message>
-    <message>
-        <source>black</source>
-        <translation>negro</translation>
-    </message>
-    <message>
-        <source>grey</source>
-        <translation>gris</translation>
-    </message>
-    <message>
-        <source>silver</source>
-        <translation>plata</translation>
-    </message>
-    <message>
-        <source>white</source>
-        <translation>blanco</translation>
-    </message>
-</context>
-<context>
-    <name>GameBoard</name>
+    <name>BoardWindow</name>
     <message>
         <source>empty</source>
         <translation>vacía</translation>
@@ -244,6 +170,91 @@ correo quorvane@example.org
         <translation>este intento está completo</translation>
     </message>
     <message>
+        <source>Color marks on</source>
+        <translation>Marcas de color activadas</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Marcas de color desactivadas</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Página no encontrada&lt;/h2&gt;&lt;p&gt;No se pudo abrir la página &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cian</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>verde lima</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <translation>azul marino</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>verde azulado</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>verde oscuro</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>oliva</translation>
+    </message>
+    <message>
+        <source>maroon</source>
+        <translation>granate</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <translation>plata</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
         <source>PICK COLORS FROM HERE</source>
         <translation>ELIGE LOS COLORES AQUÍ</translation>
     </message>
@@ -302,14 +313,6 @@ correo quorvane@example.org
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Color marks on</source>
-        <translation>Marcas de color activadas</translation>
-    </message>
-    <message>
-        <source>Color marks off</source>
-        <translation>Marcas de color desactivadas</translation>
     </message>
     <message>
         <source>Color marks</source>

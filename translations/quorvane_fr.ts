@@ -31,81 +31,7 @@ courriel quorvane@example.org
     </message>
 </context>
 <context>
-    <name>Browser</name>
-    <message>
-        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Page introuvable&lt;/h2&gt;&lt;p&gt;Impossible d’ouvrir la page &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>Colours</name>
-    <message>
-        <source>magenta</source>
-        <translation>magenta</translation>
-    </message>
-    <message>
-        <source>blue</source>
-        <translation>bleu</translation>
-    </message>
-    <message>
-        <source>cyan</source>
-        <translation>cyan</translation>
-    </message>
-    <message>
-        <source>bright green</source>
-        <translation>vert vif</translation>
-    </message>
-    <message>
-        <source>yellow</source>
-        <translation>jaune</translation>
-    </message>
-    <message>
-        <source>red</source>
-        <translation>rouge</translation>
-    </message>
-    <message>
-        <source>purple</source>
-        <translation>violet</translation>
-    </message>
-    <message>
-        <source>navy</source>
-        <translation>bleu marine</translation>
-    </message>
-    <message>
-        <source>teal</source>
-        <translation>bleu canard</translation>
-    </message>
-    <message>
-        <source>dark green</source>
-        <translation>vert foncé</translation>
-    </message>
-    <message>
-        <source>olive</source>
-        <translation>olive</translation>
-    </message>
-    <message>
-        <source>maroon</source>
-        <translation>bordeaux</translation>
-    </message>
-    <message>
-        <source>black</source>
-        <translation>noir</translation>
-    </message>
-    <message>
-        <source>grey</source>
-        <translation>gris</translation>
-    </message>
-    <message>
-        <source>silver</source>
-        <translation>argent</translation>
-    </message>
-    <message>
-        <source>white</source>
-        <translation>blanc</translation>
-    </message>
-</context>
-<context>
-    <name>GameBoard</name>
+    <name>BoardWindow</name>
     <message>
         <source>empty</source>
         <translation>vide</translation>
@@ -244,6 +170,91 @@ courriel quorvane@example.org
         <translation>cet essai est complet</translation>
     </message>
     <message>
+        <source>Color marks on</source>
+        <translation>Marques de couleur activées</translation>
+    </message>
+    <message>
+        <source>Color marks off</source>
+        <translation>Marques de couleur désactivées</translation>
+    </message>
+</context>
+<context>
+    <name>Browser</name>
+    <message>
+        <source>&lt;h2&gt;Page not found&lt;/h2&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be opened.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Page introuvable&lt;/h2&gt;&lt;p&gt;Impossible d’ouvrir la page &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Colours</name>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>bright green</source>
+        <translation>vert vif</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <translation>bleu marine</translation>
+    </message>
+    <message>
+        <source>teal</source>
+        <translation>bleu canard</translation>
+    </message>
+    <message>
+        <source>dark green</source>
+        <translation>vert foncé</translation>
+    </message>
+    <message>
+        <source>olive</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>maroon</source>
+        <translation>bordeaux</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>grey</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>silver</source>
+        <translation>argent</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoard</name>
+    <message>
         <source>PICK COLORS FROM HERE</source>
         <translation>PRENEZ LES COULEURS ICI</translation>
     </message>
@@ -302,14 +313,6 @@ courriel quorvane@example.org
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Color marks on</source>
-        <translation>Marques de couleur activées</translation>
-    </message>
-    <message>
-        <source>Color marks off</source>
-        <translation>Marques de couleur désactivées</translation>
     </message>
     <message>
         <source>Color marks</source>

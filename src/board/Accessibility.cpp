@@ -1,101 +1,98 @@
-#include "GameBoard.h"
+#include "BoardWindow.h"
 
-#include "basics/Tags.h"
+#include "game/Colours.h"
 #include "toolkit/Announce.h"
-#include "toolkit/Keys.h"
-#include "windows/Pictures.h"
+#include "toolkit/CommandButton.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "windows/FormBuilder.h"
+#include "windows/GameBoardLayout.h"
 
 #include <QAccessibleActionInterface>
 
 namespace {
 QString colourOrEmpty(int c)
 {
-    return c < 0 ? GameBoard::tr("empty") : pictures::colourName(c);
+    return c == game::NoColour ? BoardWindow::tr("empty") : game::colourName(c);
 }
 
-// A score label's count, "1 correct color", "2 correct colors": English has
-// a text of its own for one, the translations their plural forms.
-QString correctColours(const QString& count)
+// A count as a score label shows it, "1 correct color", "2 correct colors":
+// English has a text of its own for one, the translations their plural forms.
+QString correctColours(int n)
 {
-    return count == u"1" ? GameBoard::tr("1 correct color") : GameBoard::tr("%n correct colors", nullptr, count.toInt());
+    return n == 1 ? BoardWindow::tr("1 correct color") : BoardWindow::tr("%n correct colors", nullptr, n);
 }
-QString correctPositions(const QString& count)
+QString correctPositions(int n)
 {
-    return count == u"1" ? GameBoard::tr("1 correct position") : GameBoard::tr("%n correct positions", nullptr, count.toInt());
+    return n == 1 ? BoardWindow::tr("1 correct position") : BoardWindow::tr("%n correct positions", nullptr, n);
 }
-QString ofTry(Integer t, const QString& what)
+QString ofTry(int t, const QString& what)
 {
-    return GameBoard::tr("try %1: %2").arg(QString::number(t + 1), what);
+    return BoardWindow::tr("try %1: %2").arg(QString::number(t + 1), what);
 }
 } // namespace
 
-// Names are asked for when a reader wants them, never kept up to date by
-// the handlers; what a sighted player sees happen is announced.
-void GameBoard::describeControls()
+// Names are asked for when a reader wants them, from the game as it stands;
+// what a sighted player sees happen is announced.
+void BoardWindow::describeControls()
 {
-    for (Integer i = 0; i < game::PaletteColours; ++i) {
-        tk::Image& colour = Picture1(i);
-        colour.describe = [i] { return pictures::colourName(i); };
-        colour.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, i] { doubleClickColour(i); }}};
+    const QString press = QAccessibleActionInterface::pressAction();
+    for (int c = 0; c < game::PaletteColours; ++c) {
+        palette_[std::size_t(c)]->describe = [c] { return game::colourName(c); };
+        palette_[std::size_t(c)]->accessibleActions = {{press, [this, c] { putInFirstEmpty(c); }}};
     }
-    for (Integer p = 0; p < game::CodePegs; ++p) {
-        tk::Image& peg = answer(p);
-        peg.describe = [&peg, p] {
-            return tr("answer, position %1: %2")
-                .arg(QString::number(p + 1), peg.Visible() ? colourOrEmpty(tags::val(peg.Tag())) : tr("hidden"));
+    for (int p = 0; p < AnswerPegs; ++p)
+        answer_[std::size_t(p)]->describe = [this, p] {
+            const bool shown = game_.over() && p < game_.positions();
+            return tr("answer, position %1: %2").arg(QString::number(p + 1), shown ? colourOrEmpty(game_.code()[std::size_t(p)]) : tr("hidden"));
         };
+    for (int t = 0; t < game::Tries; ++t) {
+        colourScores_[std::size_t(t)]->describe = [this, t] { return ofTry(t, correctColours(game_.score(t).value_or(game::Score{}).colours)); };
+        positionScores_[std::size_t(t)]->describe = [this, t] { return ofTry(t, correctPositions(game_.score(t).value_or(game::Score{}).positions)); };
     }
-    for (Integer t = 0; t < game::Tries; ++t) {
-        tk::Label& colours = NoCorCol(t);
-        tk::Label& positions = NoCorpos(t);
-        colours.describe = [&colours, t] { return ofTry(t, correctColours(colours.caption())); };
-        positions.describe = [&positions, t] { return ofTry(t, correctPositions(positions.caption())); };
-    }
-    MaxColors->describe = [this] { return tr("colors: %1").arg(MaxColors->caption()); };
-    Maxpositions->describe = [this] { return tr("positions: %1").arg(Maxpositions->caption()); };
+    colourSelector_->describe = [this] { return tr("colors: %1").arg(game_.colours()); };
+    positionSelector_->describe = [this] { return tr("positions: %1").arg(game_.positions()); };
     const QString use = tr("Up raises, Down lowers");
-    MaxColors->setAccessibleDescription(use);
-    Maxpositions->setAccessibleDescription(use);
-    // What Up and Down do, through the same key handlers.
-    for (tk::CommandButton* selector : {MaxColors, Maxpositions}) {
-        const auto step = [this, selector](Integer key) {
-            dropCarried(true);
-            selector == MaxColors ? MaxColors_KeyDown(key, 0) : Maxpositions_KeyDown(key, 0);
-        };
-        selector->accessibleActions = {{QAccessibleActionInterface::increaseAction(), [step] { step(tk::KeyUp); }},
-                                       {QAccessibleActionInterface::decreaseAction(), [step] { step(tk::KeyDown); }}};
-    }
-    DragColor->describe = [] { return tr("color being dragged"); };
+    const QString increase = QAccessibleActionInterface::increaseAction(), decrease = QAccessibleActionInterface::decreaseAction();
+    colourSelector_->setAccessibleDescription(use);
+    positionSelector_->setAccessibleDescription(use);
+    colourSelector_->accessibleActions = {{increase, [this] { changeColours(game::Step::Up); }},
+                                          {decrease, [this] { changeColours(game::Step::Down); }}};
+    positionSelector_->accessibleActions = {{increase, [this] { changePositions(game::Step::Up); }},
+                                            {decrease, [this] { changePositions(game::Step::Down); }}};
+    dragImage_->describe = [] { return tr("color being dragged"); };
     readingOrder = [this] { return screenOrder(); };
 }
 
-void GameBoard::describeSlot(Integer k, tk::Image& slot)
+void BoardWindow::describeSlot(int k)
 {
-    slot.describe = [this, k] { return tr("%1: %2", "a slot, what it holds").arg(slotPlace(k), colourOrEmpty(slotValue(k))); };
-    // A scored try's score, heard again on any of its slots.
-    slot.explain = [this, k] {
-        const Integer t = Integer(k / positions());
-        return NoCorCol(t).isHidden() ? QString() : scoreName(t);
+    tk::Image& slot = *slots_[std::size_t(k)];
+    slot.describe = [this, k] {
+        return tr("%1: %2", "a slot, what it holds").arg(slotPlace(k), colourOrEmpty(isSlot(k) ? game_.colourIn(slotAt(k)) : game::NoColour));
     };
-    slot.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, k] { doubleClickSlot(k); }}};
+    // A scored try's score, heard again on any of its slots.
+    slot.explain = [this, k] { return isSlot(k) && game_.score(slotAt(k).t) ? scoreName(slotAt(k).t) : QString(); };
+    slot.accessibleActions = {{QAccessibleActionInterface::pressAction(), [this, k] {
+                                   if (isSlot(k))
+                                       copyToFirstEmpty(k, liftedAsIs(k));
+                               }}};
 }
 
-QString GameBoard::slotPlace(Integer k) const
+QString BoardWindow::slotPlace(int k) const
 {
-    const int P = positions();
-    return tr("try %1 of %2, position %3").arg(k / P + 1).arg(MaxTry + 1).arg(k % P + 1);
+    return tr("try %1 of %2, position %3").arg(slotAt(k).t + 1).arg(game::Tries).arg(slotAt(k).p + 1);
 }
 
-QString GameBoard::scoreName(Integer t) const
+QString BoardWindow::scoreName(int t) const
 {
-    return ofTry(t, correctColours(NoCorCol(t).caption()) + QStringLiteral(", ") + correctPositions(NoCorpos(t).caption()));
+    const game::Score s = game_.score(t).value_or(game::Score{});
+    return ofTry(t, correctColours(s.colours) + QStringLiteral(", ") + correctPositions(s.positions));
 }
 
-QString GameBoard::codeSpoken() const
+QString BoardWindow::codeSpoken() const
 {
-    const Colours answer = code();  // outlives the loop: a span over code() would not
     QStringList colours;
-    for (int c : game::Try(answer))
+    for (int c : game_.code())
         colours << colourOrEmpty(c);
     return tr("The code was %1.").arg(colours.join(QStringLiteral(", ")));
 }
@@ -103,36 +100,36 @@ QString GameBoard::codeSpoken() const
 // Screen order: each of the board's own words before what it heads, the
 // palette as shown, the tries top to bottom and each left to right, OK, the
 // scores, the answer, the selectors, each before its word, and the outcome buttons.
-QList<QWidget*> GameBoard::screenOrder() const
+QList<QWidget*> BoardWindow::screenOrder() const
 {
     QList<QWidget*> order;
     const auto add = [&order](QWidget* w) {
         if (w && !w->isHidden())
             order << w;
     };
-    const auto words = [this](const char* name) { return control<QWidget>(QString::fromLatin1(name)); };
-    add(words("Label6"));
-    for (Integer k = 0; k <= MaxColour; ++k)
-        add(&Picture1(ColourOrder[std::size_t(k)]));
-    add(words("Label4"));
-    for (Integer k = 0; k <= Guessed.ubound(); ++k)
-        add(Guessed.at(k));
-    add(GuessComplete);
-    add(words("Label3"));
-    add(words("Messcol(3)"));
-    for (Integer t = 0; t < game::Tries; ++t) {
-        add(&NoCorCol(t));
-        add(&NoCorpos(t));
+    const auto words = [this](const char* name, int index = -1) { return control<QWidget>(layout::controlName(name, index)); };
+    add(words(boardNames::PaletteHeading));
+    for (int place = 0; place < game_.colours(); ++place)
+        add(palette_[std::size_t(game_.colourAtPlace(place))]);
+    add(words(boardNames::TriesHeading));
+    for (int k = 0; k <= lastSlot(); ++k)
+        add(slots_[std::size_t(k)]);
+    add(handInButton_);
+    add(words(boardNames::ScoresHeading));
+    add(words(boardNames::ScoreColumnsHeading, 3));
+    for (int t = 0; t < game::Tries; ++t) {
+        add(colourScores_[std::size_t(t)]);
+        add(positionScores_[std::size_t(t)]);
     }
-    add(words("Label5"));
-    for (Integer p = 0; p <= MaxPosition; ++p)
-        add(&answer(p));
-    for (QWidget* w : std::initializer_list<QWidget*>{MaxColors, Label1, Maxpositions, Label2, CongText, FailText})
+    add(words(boardNames::AnswerHeading));
+    for (int p = 0; p < game_.positions(); ++p)
+        add(answer_[std::size_t(p)]);
+    for (QWidget* w : std::initializer_list<QWidget*>{colourSelector_, coloursWord_, positionSelector_, positionsWord_, wonButton_, lostButton_})
         add(w);
     return order;
 }
 
-void GameBoard::announce(const QString& message, bool afterBurst)
+void BoardWindow::announce(const QString& message, bool afterBurst)
 {
     announcer_->say(message, afterBurst);
 }

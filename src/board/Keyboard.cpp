@@ -1,306 +1,144 @@
-#include "GameBoard.h"
+#include "BoardWindow.h"
 
-#include "toolkit/Keys.h"
-#include "windows/Pictures.h"
+#include "game/Colours.h"
+#include "toolkit/Image.h"
 
-#include <QApplication>
-#include <QMouseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+// Every key ends in the same operation as the mouse gesture it stands for:
+// Space or Enter does what a double-click does, P picks a colour up to carry
+// it as a drag would, the arrows move the focus over the board.
 
 namespace {
-// The key that picks a colour up to carry it, as a drag does.
-constexpr Integer KeyPickUp = 'P';
-// Keys press the middle of a 360-twip cell, where a player would.
-constexpr float Middle = game::SlotSize / 2;
+// The key that picks a colour up to carry it.
+constexpr int PickUpKey = Qt::Key_P;
 
-enum Stop { PaletteStop, CurrentStop, EarlierStop, FirstButtonStop };
+bool activates(const QKeyEvent& e)
+{
+    return e.key() == Qt::Key_Space || e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter;
+}
+
+bool isArrow(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
 } // namespace
 
-void GameBoard::Picture1_KeyDown(Integer Index, Integer& KeyCode, Integer)
+bool BoardWindow::colourKey(int colour, const QKeyEvent& e)
 {
-    dropCarried(true);  // a key here means the player has left the carried colour
-    if (pegKey(true, Index, KeyCode))
-        KeyCode = 0;
+    putBackCarried();  // a key here means the player has left the carried colour
+    QWidget* self = palette_[std::size_t(colour)];
+    rememberFocus(self);
+    if (activates(e))
+        putInFirstEmpty(colour);
+    else if (e.key() == PickUpKey)
+        pickUp(true, colour);
+    else if (isArrow(e.key()))
+        arrow(e.key(), self);
+    else
+        return false;
+    return true;
 }
 
-void GameBoard::Guessed_KeyDown(Integer Index, Integer& KeyCode, Integer)
+bool BoardWindow::slotKey(int k, const QKeyEvent& e)
 {
-    if (carried_.index >= 0) {
-        switch (KeyCode) {
-        case tk::KeyLeft:
-        case tk::KeyRight: {
-            const Integer to = Integer(carried_.target + (KeyCode == tk::KeyLeft ? -1 : 1));
-            if (to >= RowFirst && to <= RowLast)
+    if (carry_.index >= 0) {
+        if (e.key() == Qt::Key_Left || e.key() == Qt::Key_Right) {
+            const int to = carry_.target + (e.key() == Qt::Key_Left ? -1 : 1);
+            if (to >= 0 && to < game_.positions())
                 carryTo(to);
-            KeyCode = 0;
-            return;
+            return true;
         }
-        case tk::KeyUp:
-        case tk::KeyDown: KeyCode = 0; return;  // only the current try takes a colour
-        case tk::KeySpace:
-        case tk::KeyReturn: dropCarried(false); KeyCode = 0; return;
-        case tk::KeyEscape: dropCarried(true); KeyCode = 0; return;
-        default: dropCarried(true);
-        }
+        if (e.key() == Qt::Key_Up || e.key() == Qt::Key_Down)
+            return true;  // only the current try takes a colour
+        if (activates(e))
+            dropCarried();
+        else
+            putBackCarried();
+        if (activates(e) || e.key() == Qt::Key_Escape)
+            return true;
     }
-    if (pegKey(false, Index, KeyCode))
-        KeyCode = 0;
+    if (!isSlot(k))
+        return false;
+    QWidget* self = slots_[std::size_t(k)];
+    rememberFocus(self);
+    if (activates(e))
+        copyToFirstEmpty(k, liftedAsIs(k));
+    else if (e.key() == PickUpKey)
+        pickUp(false, k);
+    else if (isArrow(e.key()))
+        arrow(e.key(), self);
+    else
+        return false;
+    return true;
 }
 
-// The keys a palette colour and a slot share: what a double-click does, the
-// pick-up, and the arrows. False for a key that is not theirs.
-bool GameBoard::pegKey(bool palette, Integer Index, Integer KeyCode)
+bool BoardWindow::selectorKey(bool colours, const QKeyEvent& e)
 {
-    tk::Image& peg = palette ? Picture1(Index) : Guessed(Index);
-    rememberFocus(&peg);
-    switch (KeyCode) {
-    case tk::KeySpace:
-    case tk::KeyReturn: palette ? doubleClickColour(Index) : doubleClickSlot(Index); return true;
-    case KeyPickUp: pickUp(palette, Index); return true;
-    case tk::KeyLeft:
-    case tk::KeyRight:
-    case tk::KeyUp:
-    case tk::KeyDown: moveFocus(KeyCode, &peg); return true;
-    default: return false;
-    }
+    // Up and + raise, Down and - lower, as the left and right buttons do.
+    const int key = e.key();
+    const bool up = key == Qt::Key_Up || key == Qt::Key_Plus, down = key == Qt::Key_Down || key == Qt::Key_Minus;
+    if (!up && !down)
+        return false;
+    const game::Step step = up ? game::Step::Up : game::Step::Down;
+    colours ? changeColours(step) : changePositions(step);
+    return true;
 }
 
-// Up and + raise, Down and - lower, as the left and right buttons do; no button for other keys.
-static Integer selectorButton(Integer KeyCode)
-{
-    if (KeyCode == tk::KeyUp || KeyCode == tk::KeyAdd)
-        return tk::LeftButton;
-    return KeyCode == tk::KeyDown || KeyCode == tk::KeySubtract ? tk::RightButton : 0;
-}
-
-void GameBoard::MaxColors_KeyDown(Integer& KeyCode, Integer)
-{
-    if (const Integer button = selectorButton(KeyCode)) {
-        MaxColors_MouseUp(button, 0, Middle, Middle);
-        KeyCode = 0;
-    }
-}
-
-void GameBoard::Maxpositions_KeyDown(Integer& KeyCode, Integer)
-{
-    if (const Integer button = selectorButton(KeyCode)) {
-        Maxpositions_MouseUp(button, 0, Middle, Middle);
-        KeyCode = 0;
-    }
-}
-
-void GameBoard::doubleClickColour(Integer i)
-{
-    dropCarried(true);
-    Picture1_MouseDown(i, tk::LeftButton, 0, Middle, Middle);
-    Picture1_MouseUp(i, tk::LeftButton, 0, Middle, Middle);
-    Picture1_DblClick(i);
-    Picture1_MouseUp(i, tk::LeftButton, 0, Middle, Middle);
-}
-
-void GameBoard::doubleClickSlot(Integer k)
-{
-    dropCarried(true);
-    if (!Guessed.exists(k))
-        return;
-    Guessed_MouseDown(k, tk::LeftButton, 0, Middle, Middle);
-    Guessed_MouseUp(k, tk::LeftButton, 0, Middle, Middle);
-    Guessed_DblClick(k);
-    Guessed_MouseUp(k, tk::LeftButton, 0, Middle, Middle);
-}
-
-// A press on the colour, moves to the slot chosen, a release there: the
-// drag a mouse makes, one step per key.
-void GameBoard::pickUp(bool fromPalette, Integer index)
+void BoardWindow::pickUp(bool fromPalette, int index)
 {
     if (QGuiApplication::mouseButtons() & Qt::LeftButton)
         return;  // the mouse is dragging: one hand moves a colour at a time
-    if (fromPalette) {
-        Picture1_MouseDown(index, tk::LeftButton, 0, Middle, Middle);
-    } else {
-        if (game::isEmptyTag(Guessed(index).Tag()))
-            return;
-        Guessed_MouseDown(index, tk::LeftButton, 0, Middle, Middle);
-    }
-    carried_ = {fromPalette, index, -1};
-    qApp->installEventFilter(this);  // a mouse press puts it back
-    const int empty = game::lowestEmpty(currentTry());
-    const int colour = fromPalette ? int(index) : slotValue(index);
-    carryTo(!fromPalette && index >= RowFirst ? index : Integer(RowFirst + std::max(empty, 0)));
-    announce(tr("%1 picked up: arrows choose the slot, Space drops it, Escape puts it back").arg(pictures::colourName(colour)));
-}
-
-void GameBoard::carryTo(Integer slot)
-{
-    carried_.target = slot;
-    const tk::Image& source = carried_.fromPalette ? Picture1(carried_.index) : Guessed(carried_.index);
-    const tk::Image& target = Guessed(slot);
-    const float X = target.Left() + Middle - source.Left(), Y = target.Top() + Middle - source.Top();
-    if (carried_.fromPalette)
-        Picture1_MouseMove(carried_.index, tk::LeftButton, 0, X, Y);
-    else
-        Guessed_MouseMove(carried_.index, tk::LeftButton, 0, X, Y);
-    Guessed(slot).setFocus(Qt::TabFocusReason);
-}
-
-void GameBoard::dropCarried(bool backWhereItCame)
-{
-    if (carried_.index < 0)
+    const int colour = fromPalette ? index : game_.colourIn(slotAt(index));
+    if (colour == game::NoColour)
         return;
-    qApp->removeEventFilter(this);
-    const Carried c = carried_;
-    carried_ = {};
-    if (!c.fromPalette && !Guessed.exists(c.index))
+    // A colour of the current try starts over its own slot, any other over the first empty one.
+    const std::span<const int> row = game_.tryColours(game_.currentTry());
+    const int empty = int(std::find(row.begin(), row.end(), game::NoColour) - row.begin());
+    const int target = !fromPalette && inCurrentTry(index) ? slotAt(index).p : empty < int(row.size()) ? empty : 0;
+    carry_ = {fromPalette, index, target, fromPalette ? Look{} : looks_[std::size_t(index)]};
+    if (!fromPalette)  // shown empty while its colour is carried, as under the mouse
+        looks_[std::size_t(index)].shows = game::NoColour;
+    carryTo(target);
+    announce(tr("%1 picked up: arrows choose the slot, Space drops it, Escape puts it back").arg(game::colourName(colour)));
+}
+
+void BoardWindow::carryTo(int position)
+{
+    carry_.target = position;
+    renderSlots();
+    slots_[std::size_t(slotNumber(game_.currentTry(), position))]->setFocus(Qt::TabFocusReason);
+}
+
+void BoardWindow::dropCarried()
+{
+    const Carry c = carry_;
+    carry_ = {};
+    const int k = slotNumber(game_.currentTry(), c.target);
+    if (c.fromPalette)
+        return placeColour(c.index, k);
+    looks_[std::size_t(c.index)] = c.sourceWas;
+    moveSlotColour(c.index, k, {game_.colourIn(slotAt(c.index)), c.sourceWas.shows});
+}
+
+void BoardWindow::putBackCarried()
+{
+    if (carry_.index < 0)
         return;
-    tk::Image& source = c.fromPalette ? Picture1(c.index) : Guessed(c.index);
-    float X = Middle, Y = Middle;
-    if (!backWhereItCame && Guessed.exists(c.target)) {
-        X = Guessed(c.target).Left() + Middle - source.Left();
-        Y = Guessed(c.target).Top() + Middle - source.Top();
-    }
-    // Put back: the pointer goes back to where it picked the colour up.
-    if (c.fromPalette) {
-        Picture1_MouseMove(c.index, tk::LeftButton, 0, X, Y);
-        Picture1_MouseUp(c.index, tk::LeftButton, 0, X, Y);
-    } else {
-        Guessed_MouseMove(c.index, tk::LeftButton, 0, X, Y);
-        Guessed_MouseUp(c.index, tk::LeftButton, 0, X, Y);
-    }
-    if (backWhereItCame) {
-        source.setFocus(Qt::TabFocusReason);
-        announce(tr("%1 put back").arg(pictures::colourName(c.fromPalette ? int(c.index) : slotValue(c.index))));
-    }
-}
-
-bool GameBoard::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == this)
-        dropCarried(true);
-    return tk::Form::eventFilter(watched, event);
-}
-
-// Arrows move on the board as it is drawn: along the palette or a row, and
-// up and down between the palette and the rows of tries.
-void GameBoard::moveFocus(Integer KeyCode, QWidget* from)
-{
-    const int P = positions();
-    int row = -1, column = 0;  // row -1: the palette
-    for (int k = 0; k <= MaxColour; ++k)
-        if (&Picture1(ColourOrder[std::size_t(k)]) == from)
-            column = k;
-    for (Integer k = 0; k <= RowLast; ++k)
-        if (Guessed.at(k) == from) {
-            row = k / P;
-            column = k % P;
-        }
-    switch (KeyCode) {
-    case tk::KeyLeft: --column; break;
-    case tk::KeyRight: ++column; break;
-    case tk::KeyUp: --row; break;
-    case tk::KeyDown: ++row; break;
-    }
-    const int last = row < 0 ? MaxColour : P - 1;
-    if (row < -1 || row > CurrentTry || column < 0 || (column > last && (KeyCode == tk::KeyRight)))
+    const Carry c = carry_;
+    carry_ = {};
+    if (!c.fromPalette && !isSlot(c.index))
         return;
-    column = std::min(column, last);  // up or down onto a shorter row: its last place
-    QWidget* to = row < 0 ? &Picture1(ColourOrder[std::size_t(column)]) : Guessed.at(Integer(row * P + column));
-    if (to)
-        to->setFocus(Qt::TabFocusReason);
+    if (!c.fromPalette)
+        looks_[std::size_t(c.index)] = c.sourceWas;
+    renderSlots();
+    QWidget* source = c.fromPalette ? static_cast<QWidget*>(palette_[std::size_t(c.index)]) : slots_[std::size_t(c.index)];
+    source->setFocus(Qt::TabFocusReason);
+    announce(tr("%1 put back").arg(game::colourName(c.fromPalette ? c.index : game_.colourIn(slotAt(c.index)))));
 }
 
-int GameBoard::stopOf(const QWidget* w) const
+void BoardWindow::pointerPressed()
 {
-    for (Integer i = 0; i < game::PaletteColours; ++i)
-        if (&Picture1(i) == w)
-            return PaletteStop;
-    for (Integer k = 0; k <= RowLast; ++k)
-        if (Guessed.at(k) == w)
-            return k >= RowFirst ? CurrentStop : EarlierStop;
-    const QList<tk::CommandButton*> b = buttonsInTabOrder();
-    const int i = int(b.indexOf(const_cast<QWidget*>(w)));
-    return i < 0 ? -1 : FirstButtonStop + i;
-}
-
-QWidget* GameBoard::entryOf(int stop) const
-{
-    const int P = positions();
-    switch (stop) {
-    case PaletteStop: return &Picture1(ColourOrder[std::size_t(std::clamp(lastPlace_, 0, int(MaxColour)))]);
-    case CurrentStop: return Guessed.at(Integer(RowFirst + std::clamp(lastPosition_, 0, P - 1)));
-    case EarlierStop:
-        if (CurrentTry == 0)
-            return nullptr;
-        if (lastEarlier_ >= 0 && lastEarlier_ < RowFirst && Guessed.exists(lastEarlier_))
-            return Guessed.at(lastEarlier_);
-        return Guessed.at(Integer(RowFirst - P + std::clamp(lastPosition_, 0, P - 1)));
-    }
-    const QList<tk::CommandButton*> b = buttonsInTabOrder();
-    QWidget* button = b.value(stop - FirstButtonStop);
-    return button && !button->isHidden() && button->isEnabled() ? button : nullptr;
-}
-
-QList<tk::CommandButton*> GameBoard::buttonsInTabOrder() const
-{
-    // The designed tab order, as the layout gave it to Qt's focus chain.
-    QList<tk::CommandButton*> buttons;
-    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
-        if (auto* b = qobject_cast<tk::CommandButton*>(w))
-            buttons << b;
-    return buttons;
-}
-
-bool GameBoard::focusNextPrevChild(bool next)
-{
-    if (relaying_)
-        return true;  // the handler under way finds the focus a place when it is done
-    if (const QWidget* leaving = focusWidget(); leaving && leaving->isHidden()) {
-        settleFocus();  // not a key: Qt moves the focus off a control being hidden
-        return true;
-    }
-    tk::setKeyboardInUse(this);
-    dropCarried(true);
-    rememberFocus(focusWidget());
-    const int stops = FirstButtonStop + int(buttonsInTabOrder().size());
-    int stop = stopOf(focusWidget());
-    if (stop < 0)
-        stop = next ? -1 : stops;
-    for (int step = 0; step < stops; ++step) {
-        stop = (stop + (next ? 1 : stops - 1)) % stops;
-        if (QWidget* w = entryOf(stop)) {
-            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
-    return tk::Form::focusNextPrevChild(next);
-}
-
-void GameBoard::rememberFocus(const QWidget* now)
-{
-    for (int k = 0; k <= MaxColour; ++k)
-        if (&Picture1(ColourOrder[std::size_t(k)]) == now)
-            lastPlace_ = k;
-    for (Integer k = 0; k <= RowLast; ++k)
-        if (Guessed.at(k) == now) {
-            if (k >= RowFirst)
-                lastPosition_ = k - RowFirst;
-            else
-                lastEarlier_ = k;
-        }
-}
-
-// After a handler re-laid the board: a focus left on something now hidden
-// goes to the outcome button when a game has just ended, else to the palette.
-void GameBoard::settleFocus()
-{
-    const QWidget* focus = focusWidget();
-    if (focus && !focus->isHidden() && isAncestorOf(focus))
-        return;
-    for (QWidget* outcome : {static_cast<QWidget*>(CongText), static_cast<QWidget*>(FailText)})
-        if (!outcome->isHidden()) {
-            outcome->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    lastPlace_ = 0;
-    entryOf(PaletteStop)->setFocus(Qt::OtherFocusReason);
+    putBackCarried();
 }

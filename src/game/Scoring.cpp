@@ -38,11 +38,4 @@ QString feedbackSentence(Score score, int P)
     return colourPart + positionPart;
 }
 
-TryOutcome outcomeOf(Score score, int P, int currentTry, int lastTry)
-{
-    if (score.positions == P)
-        return TryOutcome::Won;
-    return currentTry == lastTry ? TryOutcome::Lost : TryOutcome::Next;
-}
-
 } // namespace game

@@ -15,8 +15,4 @@ Score scoreTry(std::span<const int> guess, std::span<const int> code);
 // The sentence the player reads about the try just scored, with P positions in play.
 QString feedbackSentence(Score score, int P);
 
-enum class TryOutcome { Won, Lost, Next };
-// What a scored try leads to; a right last try wins.
-TryOutcome outcomeOf(Score score, int P, int currentTry, int lastTry);
-
 } // namespace game

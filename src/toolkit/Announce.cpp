@@ -2,14 +2,6 @@
 
 namespace tk {
 
-namespace {
-std::function<void(const QString&)>& listener()
-{
-    static std::function<void(const QString&)> l;
-    return l;
-}
-} // namespace
-
 void notifyChange(QObject* o, QAccessible::Event change)
 {
     // Without a reader, Qt would still build an interface for o just to drop the event.
@@ -38,10 +30,7 @@ Announcer::Announcer(QWidget* window) : QWidget(window), message_(new QWidget(th
 
 void Announcer::say(const QString& message, bool afterBurst)
 {
-    if (listener())
-        listener()(message);
-    if (!QAccessible::isActive())
-        return;
+    emit said(message);
     if (afterBurst || later_.isActive()) {  // in order, after what waits already
         waiting_ << message;
         later_.start();
@@ -55,11 +44,6 @@ void Announcer::showNow(const QString& message)
     message_->hide();
     message_->setAccessibleName(message);
     message_->show();
-}
-
-void setAnnouncementListener(std::function<void(const QString&)> l)
-{
-    listener() = std::move(l);
 }
 
 } // namespace tk

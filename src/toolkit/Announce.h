@@ -2,7 +2,6 @@
 #include <QAccessible>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
 namespace tk {
 
@@ -23,14 +22,15 @@ public:
     // moment: Orca drops whatever queues behind fifty or more events.
     void say(const QString& message, bool afterBurst = false);
 
+signals:
+    // Every message as it is said, before any wait.
+    void said(const QString& message);
+
 private:
     void showNow(const QString& message);
     QWidget* message_;
     QStringList waiting_;
     QTimer later_;
 };
-
-// Hears every message as well; for checking them without a screen reader.
-void setAnnouncementListener(std::function<void(const QString&)> listener);
 
 } // namespace tk

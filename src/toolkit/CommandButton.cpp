@@ -1,7 +1,6 @@
 #include "CommandButton.h"
 #include "Announce.h"
-#include "Image.h"
-#include "Keys.h"
+#include "Form.h"
 
 #include <QAccessibleActionInterface>
 #include <QKeyEvent>
@@ -24,12 +23,16 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Placed(this
 
 void CommandButton::setCaption(const QString& caption)
 {
+    if (caption == text())
+        return;
     setText(caption);
     notifyChange(this, QAccessible::NameChanged);
 }
 
 void CommandButton::setToolTipText(const QString& text)
 {
+    if (text == toolTip())
+        return;
     setToolTip(text);
     notifyChange(this, QAccessible::DescriptionChanged);
 }
@@ -94,22 +97,18 @@ void CommandButton::mouseReleaseEvent(QMouseEvent* e)
     if (e->button() == Qt::LeftButton)
         QPushButton::mouseReleaseEvent(e);
     e->accept();
-    if (const auto m = pressArgs(this, e); m && onMouseUp)
-        onMouseUp(*m);
+    if (const auto pointer = pressOrRelease(this, e); pointer && onRelease)
+        onRelease(*pointer);
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* e)
 {
     setKeyboardInUse(this);
-    Integer code = keyCodeOf(e);
-    if (code != 0 && onKeyDown) {
-        onKeyDown(code, shiftOf(e->modifiers()));
-        if (code == 0) {
-            e->accept();
-            return;
-        }
+    if (onKey && onKey(*e)) {
+        e->accept();
+        return;
     }
-    if (code == KeyReturn && !e->isAutoRepeat()) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
         // Qt leaves Return and Enter to a dialog's default button; here
         // each button with a click handler answers them itself.
         if (onClick)

@@ -1,7 +1,7 @@
 #pragma once
 #include "Colour.h"
-#include "MouseArgs.h"
 #include "Placed.h"
+#include "Pointer.h"
 
 #include <QPushButton>
 #include <functional>
@@ -10,18 +10,17 @@
 namespace tk {
 
 // A command button. Click is Qt's own (left button, or Space, Return or
-// Enter when focused); MouseUp reports every button released after a press
-// on it, KeyDown every key pressed while it has the focus. A button without
-// a click handler takes no notice of Space, Return or Enter.
-// In graphical style it shows its background colour and wraps its caption.
+// Enter when focused, a held key clicking once); onRelease hears every
+// button released after a press on it, onKey every key pressed while it has
+// the focus. A button without a click handler takes no notice of Space,
+// Return or Enter. In graphical style it shows its background colour and
+// wraps its caption.
 class CommandButton : public QPushButton, public Placed {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
 
-    QString caption() const { return text(); }
     void setCaption(const QString& caption);
-    QString toolTipText() const { return toolTip(); }
     // A screen reader reads it as the button's description.
     void setToolTipText(const QString& text);
     void setGraphical(Colour background);
@@ -31,8 +30,9 @@ public:
     bool wrapsCaption() const { return background_.has_value(); }
 
     std::function<void()> onClick;
-    std::function<void(const Mouse&)> onMouseUp;
-    std::function<void(Integer& KeyCode, Integer Shift)> onKeyDown;
+    std::function<void(const Pointer&)> onRelease;
+    // True when the key was the button's to answer.
+    std::function<bool(const QKeyEvent&)> onKey;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -1,28 +1,22 @@
 #include "Form.h"
 #include "Accessible.h"
-#include "Image.h"
 #include "Font.h"
-#include "Keys.h"
 #include "Placed.h"
 #include "Twips.h"
 
-#include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QScreen>
+#include <QPointer>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tk {
 
 namespace {
-QList<QPointer<Form>>& registry()
-{
-    static QList<QPointer<Form>> forms;
-    return forms;
-}
 // Menu mnemonics are underlined only once the keyboard is in use, so that a
 // window worked with the mouse looks as it was drawn.
 class MnemonicsOnKeyboard : public QProxyStyle {
@@ -35,15 +29,30 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returned);
     }
 };
+
+// Redraws what shows the keyboard's marks: the focused control and the menus' mnemonics.
+void redrawMarks(QWidget* window)
+{
+    if (QWidget* focus = window->focusWidget())
+        focus->update();
+    for (QMenuBar* menus : window->findChildren<QMenuBar*>())
+        menus->update();
+}
 } // namespace
 
-QList<Form*> openForms()
+bool keyboardInUse(const QWidget* w)
 {
-    QList<Form*> out;
-    for (const QPointer<Form>& f : registry())
-        if (f && !f->isUnloaded())
-            out.append(f);
-    return out;
+    // Qt sets this itself on a Tab, for its own focus frames.
+    return w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void setKeyboardInUse(QWidget* w)
+{
+    QWidget* window = w->window();
+    if (keyboardInUse(window))
+        return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    redrawMarks(window);
 }
 
 Form::Form(const FormStyle& style)
@@ -91,6 +100,15 @@ bool Form::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == area_ && event->type() == QEvent::Resize)
         fitClient();
+    // Every mouse press of the window passes its QWindow first, whichever control it is for.
+    const QEvent::Type type = event->type();
+    if (watched == windowHandle() && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)) {
+        if (keyboardInUse(this)) {
+            setAttribute(Qt::WA_KeyboardFocusChange, false);
+            redrawMarks(this);
+        }
+        pointerPressed();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -117,11 +135,6 @@ void Form::fitClient()
             placed->rescale();
 }
 
-Form::~Form()
-{
-    registry().removeAll(this);
-}
-
 QMenuBar* Form::menuBar()
 {
     if (!menuBar_) {
@@ -140,39 +153,18 @@ QMenuBar* Form::menuBar()
     return menuBar_;
 }
 
-void Form::load()
-{
-    if (loaded_)
-        return;
-    loaded_ = true;
-    registry().append(this);
-    Form_Load();
-}
-
 void Form::showModal()
 {
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();
     activateWindow();
-    if (isHidden() || unloaded_)
+    if (isHidden())
         return;
-    QPointer<Form> self(this);
     QEventLoop loop;
     connect(this, &Form::hidden, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::DialogExec);
-}
-
-void Form::unload()
-{
-    if (unloaded_)
-        return;
-    Form_Unload();
-    unloaded_ = true;
-    registry().removeAll(this);
-    hide();
-    deleteLater();
 }
 
 namespace {
@@ -213,7 +205,8 @@ void Form::showEvent(QShowEvent* e)
     if (e->spontaneous())
         return;
     centre();
-    Form_Activate();
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);  // installed again, it only replaces itself
 }
 
 void Form::hideEvent(QHideEvent* e)
@@ -223,31 +216,10 @@ void Form::hideEvent(QHideEvent* e)
         emit hidden();
 }
 
-void Form::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    Form_Resize();
-}
-
-void Form::closeEvent(QCloseEvent* e)
-{
-    // Closing through the window frame unloads the window.
-    e->accept();
-    unload();
-}
-
 void Form::keyPressEvent(QKeyEvent* e)
 {
     setKeyboardInUse(this);
-    Integer key = e->key() == Qt::Key_Escape ? KeyEscape
-                  : e->text().isEmpty()      ? Integer(0)
-                                             : Integer(e->text().at(0).unicode());
-    if (key != 0)
-        Form_KeyPress(key);
-    if (key == 0)
-        e->accept();
-    else
-        QWidget::keyPressEvent(e);
+    QWidget::keyPressEvent(e);
 }
 
 } // namespace tk

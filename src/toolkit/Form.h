@@ -1,7 +1,4 @@
 #pragma once
-#include "basics/Integer.h"
-
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -31,13 +28,11 @@ struct FormStyle {
 };
 
 // A top-level window of the program: caption, icon, a client area whose size
-// is given in twips, placed in the centre of the screen. Subclasses react to
-// load, activate, resize, unload and key-press events.
+// is given in twips, placed in the centre of the screen when first shown.
 class Form : public QWidget {
     Q_OBJECT
 public:
     explicit Form(const FormStyle& style);
-    ~Form() override;
 
     // The client area: the parent of every control.
     QWidget* client() const { return client_; }
@@ -48,26 +43,17 @@ public:
     void setDesignFont(const QFont& font);
     const QFont& designFont() const { return designFont_; }
     QMenuBar* menuBar();
-    QString caption() const { return windowTitle(); }
     WindowRole role() const { return role_; }
 
-    const QString& Tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
-
-    // Joins the program's open windows and runs Form_Load; once only.
-    void load();
-    bool isUnloaded() const { return unloaded_; }
-    // Shows the window modally; returns when it is hidden or unloaded.
+    // Shows the window modally; returns when it is hidden or closed.
     void showModal();
-    // Leaves the open windows, closes and is deleted soon after.
-    void unload();
 
     // Outer size in twips, with the frame the layouts were designed for
     // around the window's own area (menu bar included).
     float outerWidth() const;
     float outerHeight() const;
 
-    // A control by its name, "Label1" or "Guessed(0)".
+    // A control by its name, "Label1" or "Picture1(3)".
     template <class T>
     T* control(const QString& name) const { return client_->findChild<T*>(name, Qt::FindDirectChildrenOnly); }
 
@@ -79,19 +65,13 @@ signals:
     void hidden();
 
 protected:
+    // A mouse button was pressed somewhere in the window, before the control
+    // under the pointer hears of it.
+    virtual void pointerPressed() {}
+
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_Resize() {}
-    virtual void Form_Unload() {}
-    // Set KeyAscii to 0 to swallow the key.
-    virtual void Form_KeyPress(Integer& KeyAscii) { Q_UNUSED(KeyAscii); }
-
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-    void closeEvent(QCloseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
 
 private:
@@ -107,26 +87,12 @@ private:
     QWidget* client_;
     QVBoxLayout* layout_;
     QMenuBar* menuBar_ = nullptr;
-    QString tag_;
-    bool loaded_ = false;
-    bool unloaded_ = false;
     bool placed_ = false;
 };
 
-// The program's open windows, shown or hidden, in the order they were loaded.
-QList<Form*> openForms();
-
-// A side window has one shared instance, loaded on first use and again after
-// it has been unloaded.
-template <class F>
-F& sharedForm()
-{
-    static QPointer<F> instance;
-    if (!instance || instance->isUnloaded()) {
-        instance = new F;
-        instance->load();
-    }
-    return *instance;
-}
+// Whether focus marks show in w's window: only after a key was pressed
+// there, and until the mouse is pressed there again.
+bool keyboardInUse(const QWidget* w);
+void setKeyboardInUse(QWidget* w);
 
 } // namespace tk

@@ -1,36 +1,33 @@
 #pragma once
-#include "MouseArgs.h"
-#include "Picture.h"
 #include "Placed.h"
+#include "Pointer.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
+
 namespace tk {
 
-// An image control: draws its picture unscaled from its top-left corner,
-// clipped to its size, with the transparent pixels showing what lies behind.
-// Pointer events come through Qt's own delivery, so the pressed image keeps
-// the pointer until release and a double-click arrives as press, release,
-// double-click, release. An image given the keyboard focus shows a focus
-// mark around its designed cell, but only once the keyboard is in use.
+// An image control: draws its picture unscaled from its top-left corner (at
+// its window's zoom), clipped to its size, the transparent pixels showing
+// what lies behind. Pointer events come through Qt's own delivery, so the
+// pressed image keeps the pointer until release and a double-click arrives
+// as press, release, double-click, release. An image with the keyboard focus
+// shows a focus mark around its designed cell once the keyboard is in use.
 class Image : public QWidget, public Placed {
     Q_OBJECT
 public:
     explicit Image(QWidget* parent);
 
-    const Picture& picture() const { return picture_; }
-    // The image takes the picture's own size, as the forms layer always did.
-    void setPicture(const Picture& picture);
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
 
-    // A hidden copy: picture, position and size; no Tag and no handlers.
-    Image* cloneHidden() const;
-    // Made over into such a copy of model, for a control array's reuse.
-    void becomeHiddenCopyOf(const Image& model);
-
-    std::function<void(const Mouse&)> onMouseDown, onMouseMove, onMouseUp;
-    std::function<void()> onDblClick;
-    std::function<void(Integer& KeyCode, Integer Shift)> onKeyDown;
+    std::function<void(const Pointer&)> onPress, onMove, onRelease;
+    std::function<void()> onDoubleClick;
+    // True when the key was the image's to answer.
+    std::function<bool(const QKeyEvent&)> onKey;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -43,17 +40,7 @@ protected:
     void focusOutEvent(QFocusEvent*) override;
 
 private:
-    Picture picture_;
+    QPixmap picture_;
 };
-
-// Whether the images of w's window show their pictures' marks (see
-// Picture::marked), and switching them there; off in a new window.
-bool marksShown(const QWidget* w);
-void showMarks(QWidget* window, bool on);
-
-// Whether focus marks show in w's window: only after a key was pressed
-// there, and until the mouse is pressed again.
-bool keyboardInUse(const QWidget* w);
-void setKeyboardInUse(QWidget* w);
 
 } // namespace tk

@@ -14,6 +14,8 @@ Label::Label(QWidget* parent) : QLabel(parent), Placed(this)
 
 void Label::setCaption(const QString& caption)
 {
+    if (caption == text())
+        return;
     setText(caption);
     nameMayHaveChanged();
 }

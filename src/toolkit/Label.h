@@ -13,7 +13,6 @@ class Label : public QLabel, public Placed {
 public:
     explicit Label(QWidget* parent);
 
-    QString caption() const { return text(); }
     void setCaption(const QString& caption);
     void setColours(Colour fore, Colour back);
 };

@@ -16,61 +16,16 @@ qreal scaleOf(const QWidget* w)
     return 1.0;
 }
 
-void Placed::setLeft(float v)
-{
-    left_ = v;
-    place();
-}
-
-void Placed::setTop(float v)
-{
-    top_ = v;
-    place();
-}
-
-void Placed::setWidth(float v)
-{
-    width_ = v;
-    sizeChanged();
-    place();
-}
-
-void Placed::setHeight(float v)
-{
-    height_ = v;
-    sizeChanged();
-    place();
-}
-
-void Placed::setPosition(float left, float top)
-{
-    left_ = left;
-    top_ = top;
-    place();
-}
-
-void Placed::setSize(float width, float height)
-{
-    width_ = width;
-    height_ = height;
-    sizeChanged();
-    place();
-}
-
 void Placed::setBounds(float left, float top, float width, float height)
 {
+    const bool resized = width != width_ || height != height_;
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    sizeChanged();
+    if (resized)
+        sizeChanged();
     place();
-}
-
-void Placed::setTag(const QString& tag)
-{
-    tag_ = tag;
-    nameMayHaveChanged();
 }
 
 void Placed::nameMayHaveChanged() const
@@ -78,16 +33,6 @@ void Placed::nameMayHaveChanged() const
     // A hidden control is not read at all; it is asked afresh once shown.
     if (describe && !self_->isHidden())
         notifyChange(self_, QAccessible::NameChanged);
-}
-
-bool Placed::Visible() const
-{
-    return !self_->isHidden();
-}
-
-void Placed::bringToFront()
-{
-    self_->raise();
 }
 
 void Placed::setDesignFont(const QFont& font)

@@ -19,9 +19,8 @@ struct Action {
     std::function<void()> run;
 };
 
-// Left, Top, Width and Height of a control, held in twips as the game sees
-// them, with its Tag text; the widget is kept at the nearest pixels. Shown
-// and hidden through QWidget's own setVisible/show/hide.
+// A control's Left, Top, Width and Height, held in twips as the game sees
+// them; the widget is kept at the nearest pixels of its window's zoom.
 class Placed {
 public:
     explicit Placed(QWidget* self) : self_(self) {}
@@ -31,20 +30,8 @@ public:
     float Top() const { return top_; }
     float Width() const { return width_; }
     float Height() const { return height_; }
-    void setLeft(float v);
-    void setTop(float v);
-    void setWidth(float v);
-    void setHeight(float v);
     void setBounds(float left, float top, float width, float height);
-    // Left and Top, or Width and Height, at once: one change, one repaint.
-    void setPosition(float left, float top);
-    void setSize(float width, float height);
-
-    // The control's own flag, whether or not its window is showing.
-    bool Visible() const;
-
-    const QString& Tag() const { return tag_; }
-    void setTag(const QString& tag);
+    void setPosition(float left, float top) { setBounds(left, top, width_, height_); }
 
     // What a screen reader calls the control, asked only when one wants it;
     // without it, the control's own text. nameMayHaveChanged() tells a
@@ -55,7 +42,6 @@ public:
     void nameMayHaveChanged() const;
     std::vector<Action> accessibleActions;
 
-    void bringToFront();
     QWidget* widget() const { return self_; }
 
     // The font at the designed size; the widget shows it zoomed with its window.
@@ -72,7 +58,6 @@ private:
 
     QWidget* self_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-    QString tag_;
     std::optional<QFont> designFont_;
 };
 

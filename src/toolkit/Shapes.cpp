@@ -44,4 +44,18 @@ void Shape::paintEvent(QPaintEvent*)
     p.fillRect(r.right() - t + 1, r.top(), t, r.height(), c);
 }
 
+Panel::Panel(QWidget* parent)
+    : QWidget(parent), Placed(this), dark_(new Shape(this, ButtonShadow)), light_(new Shape(this, Highlight3D))
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Panel::sizeChanged()
+{
+    // The dark outline on the outer pixel at left and top and one in at
+    // right and bottom; the light one a pixel further in: a groove.
+    dark_->setBounds(0, 0, Width() - 8, Height() - 8);
+    light_->setBounds(16, 16, Width() - 10, Height() - 10);
+}
+
 } // namespace tk

@@ -21,8 +21,8 @@ private:
     Colour colour_;
 };
 
-// A rectangle outline one pixel wide, inside its bounds; the mouse goes
-// through it.
+// A rectangle outline one designed pixel wide, inside its bounds; the mouse
+// goes through it.
 class Shape : public QWidget, public Placed {
     Q_OBJECT
 public:
@@ -33,6 +33,22 @@ protected:
 
 private:
     Colour colour_;
+};
+
+// The bordered panel: an etched rectangle, a dark outline with a light one a
+// pixel inside it, that keeps fitted to its size. Everything else shows
+// through it, and the mouse passes to what lies beneath.
+class Panel : public QWidget, public Placed {
+    Q_OBJECT
+public:
+    explicit Panel(QWidget* parent);
+
+protected:
+    void sizeChanged() override;
+
+private:
+    Shape* dark_;
+    Shape* light_;
 };
 
 } // namespace tk

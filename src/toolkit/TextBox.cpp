@@ -1,5 +1,4 @@
 #include "TextBox.h"
-#include "MouseArgs.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,8 +33,8 @@ void TextBox::setText(const QString& text, Qt::Alignment align)
 void TextBox::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
-    if (const auto m = pressArgs(this, e); m && onMouseDown)
-        onMouseDown(*m);
+    if (const auto pointer = pressOrRelease(this, e); pointer && onPress)
+        onPress(*pointer);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Placed(this) {}

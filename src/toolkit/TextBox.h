@@ -1,5 +1,5 @@
 #pragma once
-#include "MouseArgs.h"
+#include "Pointer.h"
 #include "Placed.h"
 
 #include <QTextEdit>
@@ -14,7 +14,7 @@ class TextBox : public QTextEdit, public Placed {
 public:
     explicit TextBox(QWidget* parent);
     void setText(const QString& text, Qt::Alignment align);
-    std::function<void(const Mouse&)> onMouseDown;
+    std::function<void(const Pointer&)> onPress;
 
 protected:
     void mousePressEvent(QMouseEvent*) override;

@@ -1,6 +1,5 @@
 #include "FormBuilder.h"
 
-#include "controls/Frame.h"
 #include "toolkit/Browser.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Form.h"
@@ -24,15 +23,11 @@ Qt::Alignment alignmentOf(Align a)
     return a == Align::Centre ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* makeFrame(tk::Form& form, const Control& c)
+QWidget* makePanel(tk::Form& form, const Control& c)
 {
-    auto* frame = new Frame(form.client(), [&form] { return std::make_shared<QFont>(form.designFont()); });
-    // The panels were saved with the window's font and nothing else.
-    tk::PropertyBag bag;
-    bag.writeProperty("Font", QVariant::fromValue(std::make_shared<QFont>(form.designFont())), QVariant());
-    frame->readProperties(bag);
-    frame->setBounds(c.left, c.top, c.width, c.height);
-    return frame;
+    auto* panel = new tk::Panel(form.client());
+    panel->setBounds(c.left, c.top, c.width, c.height);
+    return panel;
 }
 
 QWidget* makeLabel(tk::Form& form, const Control& c, const QString& caption)
@@ -60,8 +55,7 @@ QWidget* makeImage(tk::Form& form, const Control& c)
 {
     auto* image = new tk::Image(form.client());
     if (c.picture)
-        image->setPicture(tk::Picture(QString::fromLatin1(c.picture)));
-    // After the picture, which sizes an image to itself: the layout's size holds.
+        image->setPicture(QPixmap(QString::fromLatin1(c.picture)));
     image->setBounds(c.left, c.top, c.width, c.height);
     return image;
 }
@@ -85,7 +79,7 @@ QWidget* makePictureBox(tk::Form& form, const Control& c)
 {
     auto* box = new tk::PictureBox(form.client());
     if (c.picture)
-        box->setPixmap(tk::Picture(QString::fromLatin1(c.picture)).pixmap());
+        box->setPixmap(QPixmap(QString::fromLatin1(c.picture)));
     box->setBounds(c.left, c.top, c.width, c.height);
     return box;
 }
@@ -100,7 +94,7 @@ QWidget* makeBrowser(tk::Form& form, const Control& c)
 QWidget* make(tk::Form& form, const Control& c, const QString& caption)
 {
     switch (c.kind) {
-    case Kind::Frame: return makeFrame(form, c);
+    case Kind::Panel: return makePanel(form, c);
     case Kind::Label: return makeLabel(form, c, caption);
     case Kind::Button: return makeButton(form, c, caption);
     case Kind::Image: return makeImage(form, c);

@@ -1,5 +1,4 @@
 #pragma once
-#include "toolkit/Picture.h"
 
 // The pictures of the windows, compiled into the program.
 namespace pictures {
@@ -8,14 +7,11 @@ inline constexpr const char* Empty = ":/pictures/empty.png";
 inline constexpr const char* BoardIcon = ":/pictures/board.png";
 inline constexpr const char* AboutIcon = ":/pictures/about.png";
 // The palette peg of colour i, 0 <= i <= 15.
-const char* peg(int i);
-// The peg of a resource among them with its colour's mark in the middle of
-// its face, black or white, whichever stands out more; null for any other
-// picture. The toolkit's marker (tk::Picture::setMarker).
-QPixmap withMark(const QString& resource, const QPixmap& plain);
-// The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
-double contrast(QRgb a, QRgb b);
-// The name of colour i as the player knows it: "red", "navy".
-QString colourName(int i);
+inline constexpr const char* Pegs[16] = {
+    ":/pictures/peg00.png", ":/pictures/peg01.png", ":/pictures/peg02.png", ":/pictures/peg03.png",
+    ":/pictures/peg04.png", ":/pictures/peg05.png", ":/pictures/peg06.png", ":/pictures/peg07.png",
+    ":/pictures/peg08.png", ":/pictures/peg09.png", ":/pictures/peg10.png", ":/pictures/peg11.png",
+    ":/pictures/peg12.png", ":/pictures/peg13.png", ":/pictures/peg14.png", ":/pictures/peg15.png",
+};
 
 } // namespace pictures
