@@ -65,7 +65,7 @@ public:
     void changeSizes()
     {
         std::uniform_int_distribution<int> clicks(0, 3);
-        for (tk::CommandButton* selector : {&d.colours(), &d.positions()})
+        for (tk::CommandButton* selector : {&d.colourSelector(), &d.positionSelector()})
             for (int i = clicks(rng); i > 0; --i)
                 d.clickButton(*selector, rng() % 2 ? Qt::LeftButton : Qt::RightButton);
     }

@@ -281,9 +281,9 @@ int main(int argc, char* argv[])
     bench.recording = true;
     // Up to 16 colours and 7 positions with the selectors, as the player does.
     for (int i = 0; i < 10; ++i)
-        bench.timed("selector click", [&] { d.clickButton(d.colours()); });
+        bench.timed("selector click", [&] { d.clickButton(d.colourSelector()); });
     for (int i = 0; i < 3; ++i)
-        bench.timed("selector click", [&] { d.clickButton(d.positions()); });
+        bench.timed("selector click", [&] { d.clickButton(d.positionSelector()); });
     if (d.game().colours() != 16 || d.game().positions() != 7) {
         std::fprintf(stderr, "bench_handlers: the selectors did not reach 16 colours and 7 positions\n");
         return 1;

@@ -18,8 +18,8 @@ int main(int argc, char* argv[])
     }
     BoardDriver d;
     // Eight colours in play, a fuller palette than the first game's six.
-    d.clickButton(d.colours());
-    d.clickButton(d.colours());
+    d.clickButton(d.colourSelector());
+    d.clickButton(d.colourSelector());
     // Tries that close in on the code whatever it is (A, B... its colours by
     // position, W, X... those in play outside it), then the next one begun:
     // both counts on show, and a row half filled.

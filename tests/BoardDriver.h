@@ -48,8 +48,8 @@ public:
     tk::CommandButton& handIn() const { return *board->handInButton_; }
     tk::CommandButton& won() const { return *board->wonButton_; }
     tk::CommandButton& lost() const { return *board->lostButton_; }
-    tk::CommandButton& colours() const { return *board->colourSelector_; }
-    tk::CommandButton& positions() const { return *board->positionSelector_; }
+    tk::CommandButton& colourSelector() const { return *board->colourSelector_; }
+    tk::CommandButton& positionSelector() const { return *board->positionSelector_; }
     QAction* giveUp() const { return board->giveUpItem_; }
     QAction* about() const { return board->aboutItem_; }
     QAction* help() const { return board->helpItem_; }
@@ -69,7 +69,7 @@ public:
             return "p" + QString::number(game().placeOf(c.index));
         if (c.kind == BoardWindow::Control::GuessSlot)
             return QString(c.index >= firstOfTry(game().currentTry()) ? "c" : "e") + QString::number(c.index % game().positions());
-        return f == &handIn() ? "OK" : f == &won() ? "won" : f == &lost() ? "lost" : f == &colours() ? "colors" : f == &positions() ? "positions" : "?";
+        return f == &handIn() ? "OK" : f == &won() ? "won" : f == &lost() ? "lost" : f == &colourSelector() ? "colors" : f == &positionSelector() ? "positions" : "?";
     }
     int firstOfTry(int t) const { return t * game().positions(); }
 
@@ -99,7 +99,7 @@ public:
             return colour(row(name)[0]);
         if (slotIndex(name) >= 0)
             return slot(slotIndex(name));
-        return name == u"OK" ? static_cast<tk::Placed&>(handIn()) : name == u"colors" ? colours() : positions();
+        return name == u"OK" ? static_cast<tk::Placed&>(handIn()) : name == u"colors" ? colourSelector() : positionSelector();
     }
     int slotIndex(const QString& name) const
     {
@@ -170,6 +170,18 @@ public:
                 wrong.push_back(game().colourAtPlace(place));
         for (QChar ch : letters)
             out.push_back(ch == u'-' ? game::NoColour : ch >= u'W' ? wrong.at(ch.unicode() - u'W') : c.at(ch.unicode() - u'A'));
+        return out;
+    }
+    QString letters(const std::vector<int>& colours) const  // the other way round
+    {
+        QString all = QString("ABCDEFG").left(game().positions());
+        for (int i = 0; i < game().colours() - game().positions(); ++i)
+            all += QChar(u'W' + i);
+        QString out;
+        for (int c : colours)
+            for (QChar ch : u'-' + all)
+                if (row(ch)[0] == c)
+                    out += ch;
         return out;
     }
     void fill(const std::vector<int>& colours) const  // by double-clicks on the palette

@@ -301,10 +301,10 @@ private slots:
         for (int i = 0; i < 5; ++i)
             words[i] = d->board->control<QWidget>(std::array{"Label6", "Label4", "Label3", "Messcol(3)", "Label5"}[std::size_t(i)]);
         drawn({{words[0], "PICK COLORS FROM HERE"}, {words[1], "PLACE YOUR GUESS HERE"}, {words[2], "CORRECT"},
-               {words[3], "colors  positions"}, {words[4], "ANSWER"}, {&d->colours(), "6"}, {&d->positions(), "4"}});
-        d->clickButton(d->colours());
-        d->clickButton(d->positions(), Qt::RightButton);
-        drawn({{&d->colours(), "7"}, {&d->positions(), "3"}});
+               {words[3], "colors  positions"}, {words[4], "ANSWER"}, {&d->colourSelector(), "6"}, {&d->positionSelector(), "4"}});
+        d->clickButton(d->colourSelector());
+        d->clickButton(d->positionSelector(), Qt::RightButton);
+        drawn({{&d->colourSelector(), "7"}, {&d->positionSelector(), "3"}});
         d->playTry(d->row("AWX"));
         d->playTry(d->row("BCA"));
         d->playTry(d->row("ABY"));
@@ -439,7 +439,7 @@ private slots:
         QVERIFY(std::abs(client.top() - (area.height() - client.height()) / 2) <= 1);
         // Game geometry stays in twips; the widgets and fonts follow the zoom.
         QCOMPARE(d->slot(2).geometry(), tk::toPixelRect(2580, 1920, 360, 360, scale));
-        QCOMPARE(QList<qreal>({d->colours().font().pointSizeF(), d->colourScore(0).font().pointSizeF()}), QList<qreal>({8.25 * scale, 9.75 * scale}));
+        QCOMPARE(QList<qreal>({d->colourSelector().font().pointSizeF(), d->colourScore(0).font().pointSizeF()}), QList<qreal>({8.25 * scale, 9.75 * scale}));
         // Every device pixel of a peg is its picture's pixel at whole zooms.
         const qreal px = board.devicePixelRatioF(), device = scale * px;
         const QImage shot = board.grab().toImage();
