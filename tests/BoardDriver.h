@@ -9,6 +9,7 @@
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
 #include "toolkit/Twips.h"
+#include "windows/DeductionsWindow.h"
 #include "windows/HelpWindow.h"
 
 #include <QAccessibleActionInterface>
@@ -59,6 +60,7 @@ public:
     QPointF grabPoint() const { return {qreal(board->drag_.grabX), qreal(board->drag_.grabY)}; }
     bool carrying() const { return board->carry_.index >= 0; }
     HelpWindow* helpWindow() const { return board->help_; }
+    DeductionsWindow* deductions() const { return board->deductions_; }
     // The focus by name: "p0" a palette place, "c1" or "e2" a slot of the
     // current or an earlier try, "OK", "won", "lost", "colors", "positions".
     QString focused() const

@@ -313,6 +313,46 @@ private slots:
                {&d->colourScore(2), "2"}, {&d->positionScore(2), "2"}, {&d->lost(), "click here to try again"}});
     }
 
+    // The deduction aid, opened by D beside the board: it follows every
+    // placement and score, says why a try cannot be the code, fills in a
+    // suggested try as the player would, and the count is heard after each score.
+    void deductionsFollowTheGame()
+    {
+        QStringList heard;
+        connect(d->board->findChild<tk::Announcer*>(), &tk::Announcer::said, &d->scope, [&heard](const QString& m) { heard << m; });
+        d->key(Qt::Key_D);
+        DeductionsWindow* aid = d->deductions();
+        QVERIFY(aid && aid->isVisible());
+        const auto line = [aid](const char* name) {
+            return !QTest::qWaitFor([aid] { return !aid->working(); }) ? QString("still working") : aid->control<QWidget>(name)->property("text").toString();
+        };
+        const auto reads = [aid](const QString& row) { return BoardDriver::spoken(aid->control<QWidget>(row)); };
+        const auto names = [this](const QString& letters) {  // in palette order
+            QStringList named;
+            for (int place = 0; place < d->game().colours(); ++place)
+                if (letters.contains(d->letters({d->game().colourAtPlace(place)})))
+                    named << game::colourName(d->game().colourAtPlace(place));
+            return named.join(", ");
+        };
+        QCOMPARE(line(deductionNames::Count), "360 codes are still possible.");  // 6 * 5 * 4 * 3
+        d->playTry(d->row("BCDA"));
+        QCOMPARE(line(deductionNames::Count), "9 codes are still possible.");  // ABCD with none where BCDA had it
+        QTRY_COMPARE(heard.last(), "9 codes are still possible.");
+        QCOMPARE(reads(deductionNames::InCode) + " | " + reads(deductionNames::NotInCode), names("ABCD") + " | " + names("WX"));
+        QCOMPARE(reads(layout::controlName(deductionNames::Position, 0)), names("ACD"));
+        d->fill(d->row("B"));
+        QCOMPARE(line(deductionNames::Verdict), "Your try cannot be the code:");
+        QVERIFY(line(deductionNames::Reason).startsWith("had it been the code, try 1 would have scored "));
+        QTest::mouseClick(aid->control<QWidget>(deductionNames::Suggest), Qt::LeftButton);
+        QTRY_VERIFY(!d->letters(d->currentTry()).contains('-'));
+        const bool couldBe = line(deductionNames::Verdict) == u"Your try could be the code.";  // the window says which
+        QCOMPARE(line(deductionNames::Note), couldBe ? "Suggested: a try that could be the code." : "Suggested: a try that cannot be the code, but tells more.");
+        QVERIFY(heard.filter("placed in try 2").size() + heard.filter("moved to try 2").size() >= 3);
+        QCOMPARE(d->fault(), QString());
+        QTest::keyClick(aid, Qt::Key_Escape);
+        QTRY_VERIFY(!d->deductions());
+    }
+
     // The pixels a peg's mark changes on its face, at the screen's pixel ratio.
     QImage markOf(int colour) const
     {

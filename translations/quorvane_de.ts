@@ -253,6 +253,121 @@ E-Mail quorvane@example.org
     </message>
 </context>
 <context>
+    <name>DeductionsWindow</name>
+    <message numerus="yes">
+        <source>%1 to %n correct colors</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 to %n correct positions</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 correct color</source>
+        <translation type="unfinished">1 richtige Farbe</translation>
+    </message>
+    <message>
+        <source>1 correct position</source>
+        <translation type="unfinished">1 richtige Stelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct colors</source>
+        <translation type="unfinished">
+            <numerusform>%n richtige Farbe</numerusform>
+            <numerusform>%n richtige Farben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct positions</source>
+        <translation type="unfinished">
+            <numerusform>%n richtige Stelle</numerusform>
+            <numerusform>%n richtige Stellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 code is still possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 codes are still possible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your try could be the code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your try cannot be the code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a color twice, or one not in play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not fit what tries 1 to %1 scored, taken together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>had it been the code, try %1 would have scored %2, not %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>however it is completed, try %1 could not have scored %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested: a try that could be the code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested: a try that cannot be the code, but tells more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still open:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each position can still be:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suggest a try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deductions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameBoard</name>
     <message>
         <source>PICK COLORS FROM HERE</source>
@@ -317,6 +432,10 @@ E-Mail quorvane@example.org
     <message>
         <source>Color marks</source>
         <translation>Farb&amp;symbole</translation>
+    </message>
+    <message>
+        <source>Deductions</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

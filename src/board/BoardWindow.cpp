@@ -30,7 +30,11 @@ BoardWindow::BoardWindow() : tk::Form(gameBoardLayout().style), announcer_(new t
     announce(tr("new game: %1 colors, %2 positions").arg(game_.colours()).arg(game_.positions()), true);
 }
 
-BoardWindow::~BoardWindow() = default;
+BoardWindow::~BoardWindow()
+{
+    for (const QPointer<tk::Form>& side : opened_)
+        delete side.data();
+}
 
 void BoardWindow::findControls()
 {
@@ -69,6 +73,7 @@ void BoardWindow::findControls()
     aboutItem_ = built.menu.value(boardNames::AboutItem);
     helpItem_ = built.menu.value(boardNames::HelpItem);
     marksItem_ = built.menu.value(boardNames::MarksItem);
+    deductionsItem_ = built.menu.value(boardNames::DeductionsItem);
     exitItem_ = built.menu.value(boardNames::ExitItem);
 }
 
@@ -101,6 +106,7 @@ void BoardWindow::wireControls()
     connect(aboutItem_, &QAction::triggered, this, [this] { showAbout(); });
     connect(helpItem_, &QAction::triggered, this, [this] { showHelp(); });
     connect(marksItem_, &QAction::triggered, this, [this] { toggleMarks(); });
+    connect(deductionsItem_, &QAction::triggered, this, [this] { showDeductions(); });
     connect(exitItem_, &QAction::triggered, this, [this] { askExit(); });
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class AboutBox;
+class DeductionsWindow;
 class HelpWindow;
 class QAction;
 namespace tk {
@@ -129,6 +130,11 @@ private:
     void toggleMarks();
     void showAbout();
     void showHelp();
+    void showDeductions();
+    // The deductions window, where it is open, follows the game.
+    void followDeductions();
+    // The current try made into the given one by the player's own operations.
+    void fillWith(const std::vector<int>& colours);
     void askExit();
     // Runs an operation: a colour carried by keys is put back first, and the
     // board is drawn and the focus settled once it is done.
@@ -204,12 +210,13 @@ private:
     tk::Label *coloursWord_ = nullptr, *positionsWord_ = nullptr;
     tk::CommandButton *handInButton_ = nullptr, *wonButton_ = nullptr, *lostButton_ = nullptr;
     QAction *giveUpItem_ = nullptr, *aboutItem_ = nullptr, *helpItem_ = nullptr, *marksItem_ = nullptr,
-            *exitItem_ = nullptr;
+            *deductionsItem_ = nullptr, *exitItem_ = nullptr;
     QHash<const QWidget*, Control> controls_;
     tk::Announcer* announcer_;
     // The side windows, made on first use and gone once closed; every one opened, in order.
     QPointer<AboutBox> about_;
     QPointer<HelpWindow> help_;
+    QPointer<DeductionsWindow> deductions_;
     std::vector<QPointer<tk::Form>> opened_;
 };
 

@@ -4,6 +4,7 @@
 #include "toolkit/Language.h"
 #include "toolkit/MessageBox.h"
 #include "windows/AboutBox.h"
+#include "windows/DeductionsWindow.h"
 #include "windows/HelpWindow.h"
 
 #include <QAction>
@@ -39,12 +40,43 @@ void BoardWindow::showHelp()
     help_->showModal();
 }
 
+// Beside the board, the keyboard left where it was; asked for again while it
+// is open, it takes the keyboard, and its own D key gives it back.
+void BoardWindow::showDeductions()
+{
+    if (deductions_ && deductions_->isVisible()) {
+        deductions_->raise();
+        deductions_->activateWindow();
+        return;
+    }
+    if (!deductions_) {
+        deductions_ = new DeductionsWindow(pegs_);
+        opened_.push_back(deductions_.data());
+        deductions_->setAttribute(Qt::WA_ShowWithoutActivating);
+        connect(deductions_, &DeductionsWindow::suggestionChosen, this, [this](const std::vector<int>& colours) { fillWith(colours); });
+        connect(deductions_, &DeductionsWindow::counted, this, [this](const QString& count) { announce(count, true); });
+        connect(deductions_, &DeductionsWindow::boardWanted, this, [this] {
+            raise();
+            activateWindow();
+        });
+    }
+    deductions_->follow(game_, marks_);
+    deductions_->showBeside(*this);
+}
+
+void BoardWindow::followDeductions()
+{
+    if (deductions_ && deductions_->isVisible())
+        deductions_->follow(game_, marks_);
+}
+
 // A shape on every peg, for players who cannot tell some colours apart; the
 // menu item, ticked or not, and its key M both come here.
 void BoardWindow::toggleMarks()
 {
     marks_ = marksItem_->isChecked();
     render();
+    followDeductions();
     announce(marks_ ? tr("Color marks on") : tr("Color marks off"));
 }
 

@@ -16,6 +16,7 @@ void BoardWindow::perform(F&& operation)
     render();
     performing_ = false;
     settleFocus();
+    followDeductions();
     emit gameChanged();
 }
 
@@ -154,6 +155,26 @@ void BoardWindow::changePositions(game::Step step)
             return;
         layRow(0);
         announce(tr("%n positions", nullptr, game_.positions()), true);
+    });
+}
+
+void BoardWindow::fillWith(const std::vector<int>& colours)
+{
+    perform([&] {
+        const int t = game_.currentTry();
+        if (int(colours.size()) != game_.positions())
+            return;
+        // Position by position: a colour the try holds elsewhere is moved
+        // there, any other put in; a position done is never touched again.
+        for (int p = 0; p < game_.positions(); ++p) {
+            const std::span<const int> row = game_.tryColours(t);
+            const int c = colours[std::size_t(p)];
+            const auto at = std::find(row.begin(), row.end(), c);
+            if (at == row.end())
+                placeColour(c, slotNumber(t, p));
+            else if (int(at - row.begin()) != p)
+                moveSlotColour(slotNumber(t, int(at - row.begin())), slotNumber(t, p), liftedAsIs(slotNumber(t, int(at - row.begin()))));
+        }
     });
 }
 

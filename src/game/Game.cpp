@@ -44,6 +44,15 @@ int Game::firstEmptyFor(int colour) const
     return empty == row.end() || currentTryHolds(colour) ? -1 : int(empty - row.begin());
 }
 
+History Game::history() const
+{
+    History h{{order_.begin(), order_.begin() + colours_}, positions_, {}};
+    for (int t = 0; t < Tries; ++t)
+        if (const std::optional<Score> s = score(t))
+            h.clues.push_back({{tryColours(t).begin(), tryColours(t).end()}, *s});
+    return h;
+}
+
 void Game::newGame()
 {
     outcome_ = Phase::Playing;

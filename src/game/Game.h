@@ -1,4 +1,5 @@
 #pragma once
+#include "Deduction.h"
 #include "Numbers.h"
 #include "Random.h"
 #include "Scoring.h"
@@ -82,6 +83,8 @@ public:
     // current try, or -1 when the try is full or holds the colour.
     int firstEmptyFor(int colour) const;
     bool currentTryHolds(int colour) const;
+    // What the game has shown so far: the colours in play, the positions, every scored try.
+    History history() const;
 
     void newGame();
     // Before anything is put into a try, the sizes: each within its limits,

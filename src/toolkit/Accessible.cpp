@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include "Form.h"
 #include "Image.h"
+#include "ImageRow.h"
 #include "Label.h"
 #include "TextBox.h"
 
@@ -109,6 +110,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
         return new ControlInterface(w, static_cast<Image*>(w), QAccessible::Graphic);
     if (className == u"tk::CommandButton")
         return new ControlInterface(w, static_cast<CommandButton*>(w), QAccessible::Button);
+    if (className == u"tk::ImageRow")  // read as the names of what it shows
+        return new ControlInterface(w, static_cast<ImageRow*>(w), QAccessible::StaticText);
     if (className == u"tk::Label")
         return new ControlInterface(w, static_cast<Label*>(w), QAccessible::StaticText);
     if (className == u"tk::TextBox")  // read-only: read as text, never edited

@@ -167,6 +167,24 @@ void Form::showModal()
     loop.exec(QEventLoop::DialogExec);
 }
 
+void Form::showBeside(QWidget& other)
+{
+    const QScreen* s = other.screen();
+    if (s && !placed_) {
+        placed_ = true;
+        const QRect area = s->availableGeometry(), beside = other.frameGeometry();
+        const QSize size = frameGeometry().size().expandedTo(sizeHint());
+        if (beside.width() + size.width() <= area.width()) {
+            const int left = area.center().x() + 1 - (beside.width() + size.width()) / 2;
+            other.move(left, beside.top());
+            move(left + beside.width(), beside.top());
+        } else {
+            move(std::max(area.left(), area.right() + 1 - size.width()), beside.top());
+        }
+    }
+    show();
+}
+
 namespace {
 // The frame the layouts were drawn for: 45 twips of border on each side and
 // 330 from the window's top to its client area. Window managers draw frames

@@ -47,6 +47,10 @@ public:
 
     // Shows the window modally; returns when it is hidden or closed.
     void showModal();
+    // Shows the window to the right of another, the first time: where the
+    // screen has room for both, the two are centred on it as a pair, the
+    // other moved; where it has not, this one keeps to the screen.
+    void showBeside(QWidget& other);
 
     // Outer size in twips, with the frame the layouts were designed for
     // around the window's own area (menu bar included).

@@ -4,6 +4,7 @@
 #include "toolkit/CommandButton.h"
 #include "toolkit/Form.h"
 #include "toolkit/Image.h"
+#include "toolkit/ImageRow.h"
 #include "toolkit/Label.h"
 #include "toolkit/Shapes.h"
 #include "toolkit/TextBox.h"
@@ -60,6 +61,13 @@ QWidget* makeImage(tk::Form& form, const Control& c)
     return image;
 }
 
+QWidget* makeImageRow(tk::Form& form, const Control& c)
+{
+    auto* row = new tk::ImageRow(form.client());
+    row->setBounds(c.left, c.top, c.width, c.height);
+    return row;
+}
+
 QWidget* makeLine(tk::Form& form, const Control& c)
 {
     auto* line = new tk::Line(form.client(), c.fore.value_or(tk::WindowText));
@@ -98,6 +106,7 @@ QWidget* make(tk::Form& form, const Control& c, const QString& caption)
     case Kind::Label: return makeLabel(form, c, caption);
     case Kind::Button: return makeButton(form, c, caption);
     case Kind::Image: return makeImage(form, c);
+    case Kind::ImageRow: return makeImageRow(form, c);
     case Kind::Line: return makeLine(form, c);
     case Kind::TextBox: return makeTextBox(form, c, caption);
     case Kind::PictureBox: return makePictureBox(form, c);

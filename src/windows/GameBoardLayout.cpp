@@ -99,6 +99,7 @@ const layout::MenuItem menu[] = {
     {1, boardNames::AboutItem, QT_TRANSLATE_NOOP("GameBoard", "About")},
     {1, boardNames::HelpItem, QT_TRANSLATE_NOOP("GameBoard", "Help"), 0, "F1"},
     {1, boardNames::MarksItem, QT_TRANSLATE_NOOP("GameBoard", "Color marks"), 'm', "M", true},
+    {1, boardNames::DeductionsItem, QT_TRANSLATE_NOOP("GameBoard", "Deductions"), 'D', "D"},
     {1, "dash1", "-"},
     {1, boardNames::ExitItem, QT_TRANSLATE_NOOP("GameBoard", "Exit")},
 };

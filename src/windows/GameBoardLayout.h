@@ -30,5 +30,6 @@ inline constexpr char GiveUpItem[] = "Giveup";
 inline constexpr char AboutItem[] = "Aboutx";
 inline constexpr char HelpItem[] = "GiveHelp";
 inline constexpr char MarksItem[] = "ColorMarks";
+inline constexpr char DeductionsItem[] = "Deductions";
 inline constexpr char ExitItem[] = "GameExit";
 } // namespace boardNames

@@ -10,7 +10,7 @@
 // widgets from it when the window loads; nothing here holds logic.
 namespace layout {
 
-enum class Kind { Panel, Label, Button, Image, Line, TextBox, PictureBox, Browser };
+enum class Kind { Panel, Label, Button, Image, ImageRow, Line, TextBox, PictureBox, Browser };
 enum class Align { Left, Centre };
 
 struct Control {
