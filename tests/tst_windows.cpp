@@ -558,8 +558,10 @@ private slots:
             const QRect drawn = w->fontMetrics().boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, text);
             return box.contains(drawn) && (wraps || drawn.height() < 2 * w->fontMetrics().height());
         };
-        tk::Form board(gameBoardLayout().style), about(aboutBoxLayout().style), help(helpWindowLayout().style);
-        for (auto [window, design] : {std::pair{&board, &gameBoardLayout()}, {&about, &aboutBoxLayout()}, {&help, &helpWindowLayout()}}) {
+        tk::Form board(gameBoardLayout().style), about(aboutBoxLayout().style), help(helpWindowLayout().style),
+            aid(deductionsWindowLayout().style);
+        for (auto [window, design] : {std::pair{&board, &gameBoardLayout()}, {&about, &aboutBoxLayout()}, {&help, &helpWindowLayout()},
+                                      {&aid, &deductionsWindowLayout()}}) {
             layout::build(*window, *design);
             for (tk::Label* label : window->findChildren<tk::Label*>())
                 QVERIFY2(fits(label, label->rect(), false, label->text()), qPrintable(label->text()));
