@@ -2,7 +2,10 @@
 // event, over scripted games at 16 colours and 7 positions; and the area each
 // drag move repaints.
 //
-//   QT_QPA_PLATFORM=offscreen bench_handlers [games]      (default 50)
+//   QT_QPA_PLATFORM=offscreen bench_handlers [games] [deductions]     (default 50)
+//
+// With "deductions" the deductions window is open throughout and follows
+// every event, its work running off the UI thread as in the game.
 //
 // Every gesture goes through Qt's own delivery (QTest's QWindow* overloads),
 // and the timed section ends only after the event loop has handled the
@@ -278,6 +281,9 @@ int main(int argc, char* argv[])
 
     Bench bench;
     BoardDriver& d = bench.d;
+    const bool deductions = argc > 2 && std::string(argv[2]) == "deductions";
+    if (deductions)
+        d.deductionsItem()->trigger();
     bench.recording = true;
     // Up to 16 colours and 7 positions with the selectors, as the player does.
     for (int i = 0; i < 10; ++i)
@@ -300,9 +306,9 @@ int main(int argc, char* argv[])
     for (int g = 0; g < games; ++g)
         bench.playGame(g % 2 == 1, rng);
 
-    std::printf("Handlers and repaint: %d games of ten tries at 16 colours and 7 positions, platform %s, Qt %s\n"
+    std::printf("Handlers and repaint: %d games of ten tries at 16 colours and 7 positions, platform %s, Qt %s%s\n"
                 "(the selector clicks are from the start, before the two unmeasured warm-up games)\n",
-                games, qPrintable(QGuiApplication::platformName()), qVersion());
+                games, qPrintable(QGuiApplication::platformName()), qVersion(), deductions ? ", the deductions window open" : "");
     bench.report(games);
     return 0;
 }

@@ -46,6 +46,7 @@ QString scored(game::Score least, game::Score most)
 DeductionsWindow::DeductionsWindow(const Pegs& pegs) : tk::Form(deductionsWindowLayout().style), pegs_(pegs)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    workers_.setThreadPriority(QThread::IdlePriority);
     layout::build(*this, deductionsWindowLayout());
     using namespace deductionNames;
     count_ = control<tk::Label>(Count);
@@ -97,8 +98,7 @@ DeductionsWindow::DeductionsWindow(const Pegs& pegs) : tk::Form(deductionsWindow
 DeductionsWindow::~DeductionsWindow()
 {
     // The work under way only reads copies of the game; it is let finish.
-    known_.waitForFinished();
-    suggestion_.waitForFinished();
+    workers_.waitForDone();
 }
 
 void DeductionsWindow::follow(const game::Game& game, bool marks)
@@ -117,11 +117,11 @@ void DeductionsWindow::follow(const game::Game& game, bool marks)
         if (history.clues.size() < counted_)
             counted_ = history.clues.size();  // a new game: nothing to tell until a try is scored
         suggestionDue_ = true;
-        suggestion_.setFuture(QtConcurrent::run([history] { return game::suggestTry(history); }));
+        suggestion_.setFuture(QtConcurrent::run(&workers_, [history] { return game::suggestTry(history); }));
     }
     const std::optional<game::Knowledge> known = knowledge_;
     findingsDue_ = true;
-    known_.setFuture(QtConcurrent::run([history, now, known] {
+    known_.setFuture(QtConcurrent::run(&workers_, [history, now, known] {
         return Findings{known ? *known : game::deduce(history), game::judge(history, now)};
     }));
 }

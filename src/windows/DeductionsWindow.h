@@ -3,6 +3,7 @@
 #include "toolkit/Form.h"
 
 #include <QFutureWatcher>
+#include <QThreadPool>
 #include <array>
 #include <optional>
 #include <vector>
@@ -62,6 +63,9 @@ private:
     bool wanted_ = false;          // the player asked for a suggestion not yet worked out
     bool findingsDue_ = false, suggestionDue_ = false;  // worked out, not yet received
     std::optional<game::Knowledge> knowledge_;  // for history_, once worked out
+    // Threads of their own, below every other thread of the program: the
+    // board never waits for a processor while they work.
+    QThreadPool workers_;
     QFutureWatcher<Findings> known_;
     QFutureWatcher<std::vector<int>> suggestion_;
     tk::Label *count_, *verdict_, *reason_, *note_;
