@@ -338,8 +338,8 @@ private slots:
         d->playTry(d->row("BCDA"));
         QCOMPARE(line(deductionNames::Count), "9 codes are still possible.");  // ABCD with none where BCDA had it
         QTRY_COMPARE(heard.last(), "9 codes are still possible.");
-        QCOMPARE(reads(deductionNames::InCode) + " | " + reads(deductionNames::NotInCode), names("ABCD") + " | " + names("WX"));
-        QCOMPARE(reads(layout::controlName(deductionNames::Position, 0)), names("ACD"));
+        QCOMPARE(reads(deductionNames::InCode) + " | " + reads(deductionNames::NotInCode), "In the code: " + names("ABCD") + " | Not in the code: " + names("WX"));
+        QCOMPARE(reads(layout::controlName(deductionNames::Position, 0)), "Position 1: " + names("ACD"));
         d->fill(d->row("B"));
         QCOMPARE(line(deductionNames::Verdict), "Your try cannot be the code:");
         QVERIFY(line(deductionNames::Reason).startsWith("had it been the code, try 1 would have scored "));

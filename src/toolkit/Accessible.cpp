@@ -26,8 +26,8 @@ public:
         if (t == QAccessible::Name && !widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
         if (t == QAccessible::Name) {  // a caption's blanks lay it out; they are not read
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget()))
-                return button->text().simplified();
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget()))  // "&Suggest" is read "Suggest"
+                return button->text().replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(u'&').replace(u'\x01', u'&').simplified();
             if (const auto* label = qobject_cast<const QLabel*>(widget()))
                 return label->text().simplified();
             if (const auto* box = qobject_cast<const QTextEdit*>(widget()))

@@ -62,22 +62,25 @@ DeductionsWindow::DeductionsWindow(const Pegs& pegs) : tk::Form(deductionsWindow
         positionWords_[std::size_t(p)]->setCaption(tr("Position %1:").arg(p + 1));
         positions_[std::size_t(p)] = control<tk::ImageRow>(layout::controlName(Position, p));
     }
-    // A row of pegs reads as the colours' names.
-    const auto describe = [this](tk::ImageRow* row, auto mask) {
-        row->describe = [this, mask] {
+    // A row of pegs reads as one line, its word and the colours' names; the
+    // word is not read again on its own.
+    std::vector<QWidget*> words;
+    const auto describe = [this, &words](tk::ImageRow* row, tk::Label* word, auto mask) {
+        words.push_back(word);
+        row->describe = [this, word, mask] {
             const QStringList names = knowledge_ ? colourNames(mask(*knowledge_)) : QStringList();
-            return names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
+            return word->text() + u' ' + (names.isEmpty() ? tr("none") : names.join(QStringLiteral(", ")));
         };
     };
-    describe(inCode_, [](const game::Knowledge& k) { return k.inCode; });
-    describe(notInCode_, [](const game::Knowledge& k) { return k.notInCode; });
-    describe(open_, [](const game::Knowledge& k) { return std::uint16_t(~(k.inCode | k.notInCode)); });
+    describe(inCode_, control<tk::Label>(QStringLiteral("inCodeWord")), [](const game::Knowledge& k) { return k.inCode; });
+    describe(notInCode_, control<tk::Label>(QStringLiteral("notInCodeWord")), [](const game::Knowledge& k) { return k.notInCode; });
+    describe(open_, control<tk::Label>(QStringLiteral("openWord")), [](const game::Knowledge& k) { return std::uint16_t(~(k.inCode | k.notInCode)); });
     for (std::size_t p = 0; p < positions_.size(); ++p)
-        describe(positions_[p], [p](const game::Knowledge& k) { return k.canBe[p]; });
-    readingOrder = [this] {
+        describe(positions_[p], positionWords_[p], [p](const game::Knowledge& k) { return k.canBe[p]; });
+    readingOrder = [this, words] {
         QList<QWidget*> shown;
         for (QWidget* w : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!w->isHidden())
+            if (!w->isHidden() && std::find(words.begin(), words.end(), w) == words.end())
                 shown << w;
         return shown;
     };
@@ -151,6 +154,8 @@ void DeductionsWindow::showFindings(const Findings& found)
         positions_[std::size_t(p)]->setVisible(p < history_.positions);
     }
     for (tk::ImageRow* row : {inCode_, notInCode_, open_})
+        row->nameMayHaveChanged();
+    for (tk::ImageRow* row : positions_)
         row->nameMayHaveChanged();
     if (history_.clues.size() > counted_) {
         counted_ = history_.clues.size();
