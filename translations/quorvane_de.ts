@@ -461,13 +461,13 @@ E-Mail quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>Im letzten Versuch war nur eine Farbe richtig</translation>
+        <translation>Im vorigen Versuch war nur eine Farbe richtig</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>Im letzten Versuch war %n Farbe richtig</numerusform>
-            <numerusform>Im letzten Versuch waren %n Farben richtig</numerusform>
+            <numerusform>Im vorigen Versuch war %n Farbe richtig</numerusform>
+            <numerusform>Im vorigen Versuch waren %n Farben richtig</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ E-Mail quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>Im letzten Versuch war keine Farbe richtig</translation>
+        <translation>Im vorigen Versuch war keine Farbe richtig</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>

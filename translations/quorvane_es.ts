@@ -461,13 +461,13 @@ correo quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>En el último intento solo un color era correcto</translation>
+        <translation>En el intento anterior solo un color era correcto</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>En el último intento %n color era correcto</numerusform>
-            <numerusform>En el último intento %n colores eran correctos</numerusform>
+            <numerusform>En el intento anterior %n color era correcto</numerusform>
+            <numerusform>En el intento anterior %n colores eran correctos</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ correo quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>En el último intento ningún color era correcto</translation>
+        <translation>En el intento anterior ningún color era correcto</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>

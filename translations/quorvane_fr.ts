@@ -461,13 +461,13 @@ courriel quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>Au dernier essai, une seule couleur était bonne</translation>
+        <translation>À l’essai précédent, une seule couleur était bonne</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>Au dernier essai, %n couleur était bonne</numerusform>
-            <numerusform>Au dernier essai, %n couleurs étaient bonnes</numerusform>
+            <numerusform>À l’essai précédent, %n couleur était bonne</numerusform>
+            <numerusform>À l’essai précédent, %n couleurs étaient bonnes</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>Au dernier essai, aucune couleur n’était bonne</translation>
+        <translation>À l’essai précédent, aucune couleur n’était bonne</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>
