@@ -407,7 +407,7 @@ E-Mail quorvane@example.org
     </message>
     <message>
         <source>click here to try again</source>
-        <translation>hier klicken für einen neuen Versuch</translation>
+        <translation>hier klicken, um noch einmal zu spielen</translation>
     </message>
     <message>
         <source>Game</source>

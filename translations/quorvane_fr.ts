@@ -84,7 +84,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>color being dragged</source>
-        <translation>couleur déplacée</translation>
+        <translation>couleur en cours de déplacement</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -375,7 +375,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>COLORS</source>
-        <translation>TEINTES</translation>
+        <translation>COUL.</translation>
     </message>
     <message>
         <source>POSITIONS</source>
