@@ -256,115 +256,115 @@ E-Mail quorvane@example.org
     <name>DeductionsWindow</name>
     <message numerus="yes">
         <source>%1 to %n correct colors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bis %n richtige Farbe</numerusform>
+            <numerusform>%1 bis %n richtige Farben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 to %n correct positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bis %n richtige Stelle</numerusform>
+            <numerusform>%1 bis %n richtige Stellen</numerusform>
         </translation>
     </message>
     <message>
         <source>1 correct color</source>
-        <translation type="unfinished">1 richtige Farbe</translation>
+        <translation>1 richtige Farbe</translation>
     </message>
     <message>
         <source>1 correct position</source>
-        <translation type="unfinished">1 richtige Stelle</translation>
+        <translation>1 richtige Stelle</translation>
     </message>
     <message numerus="yes">
         <source>%n correct colors</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n richtige Farbe</numerusform>
             <numerusform>%n richtige Farben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct positions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n richtige Stelle</numerusform>
             <numerusform>%n richtige Stellen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Position %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stelle %1:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Code ist noch möglich.</translation>
     </message>
     <message>
         <source>%L1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Codes sind noch möglich.</translation>
     </message>
     <message>
         <source>Your try could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Versuch könnte der Code sein.</translation>
     </message>
     <message>
         <source>Your try cannot be the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Versuch kann nicht der Code sein:</translation>
     </message>
     <message>
         <source>it holds a color twice, or one not in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er enthält eine Farbe zweimal oder eine, die nicht im Spiel ist.</translation>
     </message>
     <message>
         <source>it does not fit what tries 1 to %1 scored, taken together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er passt nicht zu den Wertungen der Versuche 1 bis %1 zusammengenommen.</translation>
     </message>
     <message>
         <source>had it been the code, try %1 would have scored %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wäre er der Code, hätte Versuch %1 nicht %3 erhalten, sondern %2.</translation>
     </message>
     <message>
         <source>however it is completed, try %1 could not have scored %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie auch immer er vervollständigt wird, Versuch %1 hätte dann nicht %2 erhalten.</translation>
     </message>
     <message>
         <source>Suggested: a try that could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlag: ein Versuch, der der Code sein könnte.</translation>
     </message>
     <message>
         <source>Suggested: a try that cannot be the code, but tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlag: kann nicht der Code sein, verrät aber mehr.</translation>
     </message>
     <message>
         <source>In the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Code:</translation>
     </message>
     <message>
         <source>Not in the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Code:</translation>
     </message>
     <message>
         <source>Still open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch offen:</translation>
     </message>
     <message>
         <source>Each position can still be:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch möglich an jeder Stelle:</translation>
     </message>
     <message>
         <source>&amp;Suggest a try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versuch vorschlagen</translation>
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlussfolgerungen</translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ E-Mail quorvane@example.org
     </message>
     <message>
         <source>click here to try again</source>
-        <translation>hier klicken für einen neuen Versuch</translation>
+        <translation>hier klicken, um noch einmal zu spielen</translation>
     </message>
     <message>
         <source>Game</source>
@@ -435,7 +435,7 @@ E-Mail quorvane@example.org
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Schluss&amp;folgerungen</translation>
     </message>
 </context>
 <context>
@@ -461,13 +461,13 @@ E-Mail quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>Im letzten Versuch war nur eine Farbe richtig</translation>
+        <translation>Im vorigen Versuch war nur eine Farbe richtig</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>Im letzten Versuch war %n Farbe richtig</numerusform>
-            <numerusform>Im letzten Versuch waren %n Farben richtig</numerusform>
+            <numerusform>Im vorigen Versuch war %n Farbe richtig</numerusform>
+            <numerusform>Im vorigen Versuch waren %n Farben richtig</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ E-Mail quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>Im letzten Versuch war keine Farbe richtig</translation>
+        <translation>Im vorigen Versuch war keine Farbe richtig</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>

@@ -256,115 +256,115 @@ correo quorvane@example.org
     <name>DeductionsWindow</name>
     <message numerus="yes">
         <source>%1 to %n correct colors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %1 a %n color correcto</numerusform>
+            <numerusform>de %1 a %n colores correctos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 to %n correct positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %1 a %n posición correcta</numerusform>
+            <numerusform>de %1 a %n posiciones correctas</numerusform>
         </translation>
     </message>
     <message>
         <source>1 correct color</source>
-        <translation type="unfinished">1 color correcto</translation>
+        <translation>1 color correcto</translation>
     </message>
     <message>
         <source>1 correct position</source>
-        <translation type="unfinished">1 posición correcta</translation>
+        <translation>1 posición correcta</translation>
     </message>
     <message numerus="yes">
         <source>%n correct colors</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n color correcto</numerusform>
             <numerusform>%n colores correctos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct positions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n posición correcta</numerusform>
             <numerusform>%n posiciones correctas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Position %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición %1:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún es posible 1 código.</translation>
     </message>
     <message>
         <source>%L1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún son posibles %L1 códigos.</translation>
     </message>
     <message>
         <source>Your try could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu intento podría ser el código.</translation>
     </message>
     <message>
         <source>Your try cannot be the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu intento no puede ser el código:</translation>
     </message>
     <message>
         <source>it holds a color twice, or one not in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene un color repetido, o uno que no está en juego.</translation>
     </message>
     <message>
         <source>it does not fit what tries 1 to %1 scored, taken together.</source>
-        <translation type="unfinished"></translation>
+        <translation>no encaja con las puntuaciones de los intentos 1 a %1 vistas en conjunto.</translation>
     </message>
     <message>
         <source>had it been the code, try %1 would have scored %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>si hubiera sido el código, el intento %1 habría obtenido %2, no %3.</translation>
     </message>
     <message>
         <source>however it is completed, try %1 could not have scored %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>se complete como se complete, el intento %1 no podría haber obtenido %2.</translation>
     </message>
     <message>
         <source>Suggested: a try that could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencia: un intento que podría ser el código.</translation>
     </message>
     <message>
         <source>Suggested: a try that cannot be the code, but tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencia: un intento que no puede ser el código, pero aclara más.</translation>
     </message>
     <message>
         <source>In the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>En el código:</translation>
     </message>
     <message>
         <source>Not in the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del código:</translation>
     </message>
     <message>
         <source>Still open:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin resolver:</translation>
     </message>
     <message>
         <source>Each position can still be:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores aún posibles en cada posición:</translation>
     </message>
     <message>
         <source>&amp;Suggest a try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugerir un intento</translation>
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Deducciones</translation>
     </message>
 </context>
 <context>
@@ -435,7 +435,7 @@ correo quorvane@example.org
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deducciones</translation>
     </message>
 </context>
 <context>
@@ -461,13 +461,13 @@ correo quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>En el último intento solo un color era correcto</translation>
+        <translation>En el intento anterior solo un color era correcto</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>En el último intento %n color era correcto</numerusform>
-            <numerusform>En el último intento %n colores eran correctos</numerusform>
+            <numerusform>En el intento anterior %n color era correcto</numerusform>
+            <numerusform>En el intento anterior %n colores eran correctos</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ correo quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>En el último intento ningún color era correcto</translation>
+        <translation>En el intento anterior ningún color era correcto</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>

@@ -84,7 +84,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>color being dragged</source>
-        <translation>couleur déplacée</translation>
+        <translation>couleur en cours de déplacement</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -256,115 +256,115 @@ courriel quorvane@example.org
     <name>DeductionsWindow</name>
     <message numerus="yes">
         <source>%1 to %n correct colors</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %1 à %n bonne couleur</numerusform>
+            <numerusform>de %1 à %n bonnes couleurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 to %n correct positions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>de %1 à %n bonne place</numerusform>
+            <numerusform>de %1 à %n bonnes places</numerusform>
         </translation>
     </message>
     <message>
         <source>1 correct color</source>
-        <translation type="unfinished">1 bonne couleur</translation>
+        <translation>1 bonne couleur</translation>
     </message>
     <message>
         <source>1 correct position</source>
-        <translation type="unfinished">1 bonne place</translation>
+        <translation>1 bonne place</translation>
     </message>
     <message numerus="yes">
         <source>%n correct colors</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n bonne couleur</numerusform>
             <numerusform>%n bonnes couleurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct positions</source>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n bonne place</numerusform>
             <numerusform>%n bonnes places</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Position %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position %1&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 code est encore possible.</translation>
     </message>
     <message>
         <source>%L1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 codes sont encore possibles.</translation>
     </message>
     <message>
         <source>Your try could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre essai pourrait être le code.</translation>
     </message>
     <message>
         <source>Your try cannot be the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre essai ne peut pas être le code&#xa0;:</translation>
     </message>
     <message>
         <source>it holds a color twice, or one not in play.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient deux fois une couleur, ou une couleur qui n’est pas en jeu.</translation>
     </message>
     <message>
         <source>it does not fit what tries 1 to %1 scored, taken together.</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne s’accorde pas avec les scores des essais 1 à %1 pris ensemble.</translation>
     </message>
     <message>
         <source>had it been the code, try %1 would have scored %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>s’il avait été le code, l’essai %1 aurait obtenu %2, et non %3.</translation>
     </message>
     <message>
         <source>however it is completed, try %1 could not have scored %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>de quelque façon qu’on le complète, l’essai %1 n’aurait pas pu obtenir %2.</translation>
     </message>
     <message>
         <source>Suggested: a try that could be the code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestion&#xa0;: un essai qui pourrait être le code.</translation>
     </message>
     <message>
         <source>Suggested: a try that cannot be the code, but tells more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestion&#xa0;: un essai qui ne peut pas être le code, mais en dit plus.</translation>
     </message>
     <message>
         <source>In the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le code&#xa0;:</translation>
     </message>
     <message>
         <source>Not in the code:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors du code&#xa0;:</translation>
     </message>
     <message>
         <source>Still open:</source>
-        <translation type="unfinished"></translation>
+        <translation>En suspens&#xa0;:</translation>
     </message>
     <message>
         <source>Each position can still be:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs encore possibles à chaque position&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Suggest a try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggérer un essai</translation>
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Déductions</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>COLORS</source>
-        <translation>TEINTES</translation>
+        <translation>COUL.</translation>
     </message>
     <message>
         <source>POSITIONS</source>
@@ -435,7 +435,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>Deductions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déductions</translation>
     </message>
 </context>
 <context>
@@ -461,13 +461,13 @@ courriel quorvane@example.org
     <name>Scoring</name>
     <message>
         <source>in previous try only one color was correct</source>
-        <translation>Au dernier essai, une seule couleur était bonne</translation>
+        <translation>À l’essai précédent, une seule couleur était bonne</translation>
     </message>
     <message numerus="yes">
         <source>in previous try  %n colors were correct</source>
         <translation>
-            <numerusform>Au dernier essai, %n couleur était bonne</numerusform>
-            <numerusform>Au dernier essai, %n couleurs étaient bonnes</numerusform>
+            <numerusform>À l’essai précédent, %n couleur était bonne</numerusform>
+            <numerusform>À l’essai précédent, %n couleurs étaient bonnes</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ courriel quorvane@example.org
     </message>
     <message>
         <source>in previous try none of the colors were correct</source>
-        <translation>Au dernier essai, aucune couleur n’était bonne</translation>
+        <translation>À l’essai précédent, aucune couleur n’était bonne</translation>
     </message>
     <message>
         <source>all colors are correct, now rearrange these to find correct positions</source>
