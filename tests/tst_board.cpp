@@ -392,7 +392,7 @@ private slots:
         const auto reader = [bar] { return bar->child(0)->state().invisible ? QString() : bar->child(0)->text(QAccessible::Name); };
         QTRY_COMPARE(reader(), QString("new game: 6 colors, 4 positions"));
         d->fill(d->row("A"));
-        QCOMPARE(reader(), game::colourName(d->row("A")[0]) + " placed in try 1 of 10, position 1");
+        QTRY_COMPARE(reader(), game::colourName(d->row("A")[0]) + " placed in try 1 of 10, position 1");
         d->handIn().setFocus();
         QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
         d->key(Qt::Key_Return);

@@ -20,29 +20,32 @@ Announcer::Announcer(QWidget* window) : QWidget(window), message_(new QWidget(th
         w->setGeometry(0, 0, 1, 1);  // shown, to be read, but draws nothing
     }
     message_->hide();
+    soon_.setSingleShot(true);
+    soon_.setInterval(0);
     later_.setSingleShot(true);
     later_.setInterval(500);
-    connect(&later_, &QTimer::timeout, this, [this] {
-        showNow(waiting_.join(u' '));
-        waiting_.clear();
+    connect(&soon_, &QTimer::timeout, this, [this] {
+        if (!later_.isActive())
+            showWaiting();
     });
+    connect(&later_, &QTimer::timeout, this, &Announcer::showWaiting);
 }
 
 void Announcer::say(const QString& message, bool afterBurst)
 {
     emit said(message);
-    if (afterBurst || later_.isActive()) {  // in order, after what waits already
-        waiting_ << message;
+    waiting_ << message;  // in order, after what waits already
+    if (afterBurst || later_.isActive())
         later_.start();
-        return;
-    }
-    showNow(message);
+    else
+        soon_.start();
 }
 
-void Announcer::showNow(const QString& message)
+void Announcer::showWaiting()
 {
     message_->hide();
-    message_->setAccessibleName(message);
+    message_->setAccessibleName(waiting_.join(u' '));
+    waiting_.clear();
     message_->show();
 }
 

@@ -18,8 +18,10 @@ class Announcer : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* window);
-    // After a burst of changes (a board laid out anew) the message waits a
-    // moment: Orca drops whatever queues behind fifty or more events.
+    // Messages said together, by one operation, are read as one: a reader
+    // would read only the last of several shown at once. After a burst of
+    // changes (a board laid out anew) they wait a moment: Orca drops
+    // whatever queues behind fifty or more events.
     void say(const QString& message, bool afterBurst = false);
 
 signals:
@@ -27,10 +29,10 @@ signals:
     void said(const QString& message);
 
 private:
-    void showNow(const QString& message);
+    void showWaiting();
     QWidget* message_;
     QStringList waiting_;
-    QTimer later_;
+    QTimer soon_, later_;
 };
 
 } // namespace tk
