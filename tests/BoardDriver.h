@@ -6,6 +6,7 @@
 #include "board/GameBoard.h"
 #include "basics/Tags.h"
 #include "game/Scoring.h"
+#include "toolkit/Startup.h"
 #include "toolkit/Twips.h"
 #include "windows/Pictures.h"
 
@@ -18,6 +19,10 @@
 #include <memory>
 #include <set>
 #include <vector>
+
+// The window tests' base: QTEST_MAIN calls initMain() before it makes the
+// application, as main() keeps OpenGL unloaded before its own.
+struct WindowTestCase : QObject { static void initMain() { tk::keepOpenGLUnloaded(); } };
 
 class BoardDriver {
 public:
