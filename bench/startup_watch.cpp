@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -169,11 +170,29 @@ long statusKib(pid_t pid, std::string_view key)
     return -1;
 }
 
-// OpenGL libraries mapped into the process, by file name.
+// CPU time the process's threads have used so far, in milliseconds: the
+// scheduler's own count in nanoseconds (/proc/PID/task/TID/schedstat), where
+// the clock ticks of /proc/PID/stat would round to 10 ms.
+double cpuMs(pid_t pid)
+{
+    double ns = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream in(task.path() / "schedstat");
+        double onCpu = 0;
+        if (in >> onCpu)
+            ns += onCpu;
+    }
+    return ns / 1e6;
+}
+
+// OpenGL libraries mapped into the process, by file name: the dispatch
+// libraries Qt links, and the drivers they may load (Mesa's vendor
+// libraries, its DRI drivers and the LLVM they use).
 std::string glLibraries(pid_t pid)
 {
     static const char* const names[] = {"libGL.so", "libGLX.so", "libGLX_", "libEGL.so", "libEGL_", "libOpenGL.so",
-                                        "libGLdispatch.so"};
+                                        "libGLdispatch.so", "libLLVM"};
     std::set<std::string> found;
     std::ifstream in("/proc/" + std::to_string(pid) + "/maps");
     for (std::string line; std::getline(in, line);) {
@@ -184,6 +203,8 @@ std::string glLibraries(pid_t pid)
         for (const char* n : names)
             if (file.rfind(n, 0) == 0)
                 found.insert(file);
+        if (file.size() > 7 && file.compare(file.size() - 7, 7, "_dri.so") == 0)
+            found.insert(file);
     }
     std::string out;
     for (const std::string& f : found)
@@ -357,6 +378,7 @@ int main(int argc, char* argv[])
         fail("the first window mapped is not the program's");
     const std::string title = property(c, target, netWmName, utf8, 64);
     const long hwm = statusKib(pid, "VmHWM"), rss = statusKib(pid, "VmRSS");
+    const double cpu = cpuMs(pid);
     const std::string gl = glLibraries(pid);
     const size_t colours = distinctColours(snapshot(c, target, width, height));
     kill(pid, SIGTERM);
@@ -365,7 +387,7 @@ int main(int argc, char* argv[])
     xcb_disconnect(c);
 
     std::printf("map_ms=%.1f ready_ms=%.1f settle_ms=%.1f hwm_kib=%ld rss_kib=%ld size=%dx%d damages=%d colours=%zu "
-                "gl=%s title=\"%s\"\n",
-                mapMs, readyMs, lastDamageMs, hwm, rss, width, height, damages, colours, gl.c_str(), title.c_str());
+                "gl=%s title=\"%s\" cpu_ms=%.1f\n",
+                mapMs, readyMs, lastDamageMs, hwm, rss, width, height, damages, colours, gl.c_str(), title.c_str(), cpu);
     return colours > 2 ? 0 : 3;  // one or two colours are a fill, not a picture
 }

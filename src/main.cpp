@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "quorvane: %s\n", qPrintable(why));
         return 1;
     }
+    tk::keepOpenGLUnloaded();
     tk::guardStartup();
     QApplication app(argc, argv);
     tk::endStartupGuard();

@@ -8,6 +8,7 @@
 #include "toolkit/CommandButton.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
+#include "toolkit/Startup.h"
 #include "toolkit/Twips.h"
 #include "windows/DeductionsWindow.h"
 #include "windows/HelpWindow.h"
@@ -21,6 +22,12 @@
 #include <memory>
 #include <set>
 #include <vector>
+
+// The window tests' base: QTEST_MAIN calls initMain() before it makes the
+// application, as main() keeps OpenGL unloaded before its own.
+struct WindowTestCase : QObject {
+    static void initMain() { tk::keepOpenGLUnloaded(); }
+};
 
 class BoardDriver {
 public:

@@ -40,7 +40,7 @@ Q_DECLARE_METATYPE(Keys)
 struct Ending { int wrongTries; QString last; bool won; QString sentence; };
 Q_DECLARE_METATYPE(Ending)
 
-class tst_Board : public QObject {
+class tst_Board : public WindowTestCase {
     Q_OBJECT
     std::unique_ptr<BoardDriver> d;
     QStringList heard;  // what the board says, as it says it

@@ -38,7 +38,7 @@ Q_DECLARE_METATYPE(HelpPage)
 struct Language { QString locale, menu, page, slot, noDisplay, cannotOpen, yesNo; };
 Q_DECLARE_METATYPE(Language)
 
-class tst_Windows : public QObject {
+class tst_Windows : public WindowTestCase {
     Q_OBJECT
     QTemporaryDir root;
     std::unique_ptr<BoardDriver> d;

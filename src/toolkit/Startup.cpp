@@ -85,4 +85,12 @@ void endStartupGuard()
     qInstallMessageHandler(nullptr);
 }
 
+void keepOpenGLUnloaded()
+{
+    for (const char* chosen : {"QT_WAYLAND_DISABLE_WINDOWDECORATION", "QT_WAYLAND_DECORATION", "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"})
+        if (qEnvironmentVariableIsSet(chosen))
+            return;
+    qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+}
+
 } // namespace tk

@@ -13,4 +13,14 @@ QString missingDisplay(int argc, char* argv[]);
 void guardStartup();
 void endStartupGuard();
 
+// Qt's Wayland client (6.4) loads an OpenGL driver at the first window it
+// shows, Mesa's EGL with its DRI driver and LLVM, over 50 MiB resident and
+// twice the start-up CPU, only to learn whether it may draw its own window
+// decorations. Nothing here draws with OpenGL, so unless the player chose
+// otherwise (any of Qt's Wayland decoration or buffer variables set), Qt
+// draws none: where the compositor draws the frame nothing changes, and
+// where it leaves the frame to its clients the window has none. Call before
+// the application object exists.
+void keepOpenGLUnloaded();
+
 } // namespace tk
