@@ -354,30 +354,25 @@ private slots:
         QTRY_VERIFY(!d->deductions());
     }
 
-    // The pixels a peg's mark changes on its face, at the screen's pixel ratio.
-    QImage markOf(int colour) const
+    // The pixels a peg's mark inks on the 18 x 18 pixels of its face, white on black.
+    static QImage markOf(int colour)
     {
-        tk::Image& peg = d->colour(colour);
-        const int r = qRound(peg.devicePixelRatioF());
-        const auto face = [this, &peg, r, colour](bool marked) {
-            peg.setPicture(d->peg(colour, marked));
-            return peg.grab().toImage().copy(2 * r, 2 * r, 18 * r, 18 * r);
-        };
-        const QImage plain = face(false), marked = face(true);
-        QImage mark(plain.size(), QImage::Format_RGB32);
-        for (int y = 0; y < mark.height(); ++y)
-            for (int x = 0; x < mark.width(); ++x)
-                mark.setPixel(x, y, plain.pixel(x, y) == marked.pixel(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        const QImage peg(pictures::Pegs[colour]);
+        const QImage marked = marks::marked(QPixmap::fromImage(peg), colour).toImage();
+        QImage mark(18, 18, QImage::Format_RGB32);
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x)
+                mark.setPixel(x, y, peg.pixel(x + 2, y + 2) == marked.pixel(x + 2, y + 2) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
         return mark;
     }
-    // How few pixels tell a from b, however b is turned, mirrored or moved by a peg's pixel.
-    static int fewestDifferences(const QImage& a, const QImage& b, int r)
+    // How few pixels tell a from b, however b is turned, mirrored or moved by a pixel.
+    static int fewestDifferences(const QImage& a, const QImage& b)
     {
         int fewest = a.width() * a.height();
         for (int turn = 0; turn < 8; ++turn) {
             const QImage q = b.transformed(QTransform().rotate(90 * (turn % 4))).mirrored(turn >= 4, false);
-            for (int dy = -r; dy <= r; dy += r)
-                for (int dx = -r; dx <= r; dx += r) {
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
                     int differ = 0;
                     for (int y = 0; y < a.height(); ++y)
                         for (int x = 0; x < a.width(); ++x)
@@ -397,24 +392,20 @@ private slots:
     void eachColourItsOwnMark()
     {
         QFETCH(int, colour);
-        const int r = qRound(d->board->devicePixelRatioF());
-        const QImage mark = markOf(colour);
-        // Ink that stands out from the peg's own fill, in the middle of its face.
-        const QImage peg(pictures::Pegs[colour]);
+        // Ink that stands out from the peg's own fill, in the middle of its face,
+        // 3 pixels clear of highlight and shadow.
+        const QImage mark = markOf(colour), peg(pictures::Pegs[colour]);
         const QImage marked = marks::marked(QPixmap::fromImage(peg), colour).toImage();
-        for (int y = 0; y < peg.height(); ++y)
-            for (int x = 0; x < peg.width(); ++x)
-                if (marked.pixel(x, y) != peg.pixel(x, y)) {
-                    QVERIFY(x >= 5 && x < 17 && y >= 5 && y < 17);  // 3 pixels clear of highlight and shadow
-                    QVERIFY(marks::contrast(marked.pixel(x, y), peg.pixel(10, 10)) >= 3);
-                    QCOMPARE(mark.pixel((x - 2) * r, (y - 2) * r), qRgb(255, 255, 255));  // as drawn on the board
-                }
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x)
+                if (mark.pixel(x, y) == qRgb(255, 255, 255))
+                    QVERIFY(x >= 3 && x < 15 && y >= 3 && y < 15 && marks::contrast(marked.pixel(x + 2, y + 2), peg.pixel(10, 10)) >= 3);
         QVERIFY(qRound(marks::contrast(qRgb(0, 0, 0), qRgb(255, 255, 255)) * 100) == 2100
                 && qRound(marks::contrast(qRgb(0, 0, 0), qRgb(128, 128, 128)) * 100) == 532);
         // Unlike every other mark, by at least a sixth of a 12-pixel mark's square.
         for (int other = 0; other < 16; ++other)
             if (other != colour)
-                QVERIFY2(fewestDifferences(mark, markOf(other), r) >= 24 * r * r, qPrintable(game::colourName(other)));
+                QVERIFY2(fewestDifferences(mark, markOf(other)) >= 24, qPrintable(game::colourName(other)));
     }
 
     void colourMarksByMenuAndKey()
@@ -442,8 +433,9 @@ private slots:
         };
         const int first = d->game().colourAtPlace(0);
         const QImage mark = face(&d->colour(first));
-        const QImage designedFace = QImage(pictures::Pegs[first]).copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format());
-        QVERIFY(mark != designedFace);
+        const auto faceOf = [&mark](const QImage& peg) { return peg.copy(3, 3, 16, 16).scaled(mark.size()).convertToFormat(mark.format()); };
+        const QImage designedFace = faceOf(QImage(pictures::Pegs[first]));
+        QCOMPARE(mark, faceOf(marks::marked(QPixmap(pictures::Pegs[first]), first).toImage()));  // the mark drawn as made
         d->fill({first});
         d->press(Qt::LeftButton, d->cellOf(d->colour(first)));
         d->move(d->at(6600, 4200));
