@@ -58,4 +58,9 @@ struct Verdict {
 };
 Verdict judge(const History& history, std::span<const int> tryColours);
 
+// The try advised next: `positions` distinct colours in play, the same for
+// the same history (no clock, no shared random state). It may be a try that
+// cannot itself be the code when that tells more (judge() says so).
+std::vector<int> suggestTry(const History& history);
+
 } // namespace game
