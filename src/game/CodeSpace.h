@@ -148,7 +148,7 @@ struct Tuning {
     int climbs = 4;                       // ... and the best ones improved by small changes
     int lookahead = 20;                   // candidates looked at one try further,
     std::size_t lookaheadPool = 1000;     // ... when every code that fits is in the pool and no more,
-    std::size_t lookaheadChildren = 20;   // ... with the best this many, and each part's codes, as next tries
+    std::size_t lookaheadChildren = 10;   // ... with the best this many, and each part's codes, as next tries
     bool deadline = true;                 // the last two tries aim at finding the code in time
 };
 std::vector<int> suggestTry(const History& history, const Tuning& tuning);

@@ -80,51 +80,54 @@ enum class Metric { TriesLeft, Entropy, Size, Parts };
 
 class Chooser {
 public:
-    Chooser(int positions, Metric metric, const Tuning& tuning)
-        : positions_(positions), win_(positions * 9), metric_(metric), tuning_(tuning)
+    // `codes`: the most codes ever split at once.
+    Chooser(int positions, Metric metric, const Tuning& tuning, std::size_t codes)
+        : positions_(positions), scores_(8 * (positions + 1)), win_(positions * 9), metric_(metric)
     {
         for (int k = 0; k < positions; ++k)
             ones_ |= Code(1) << (4 * k);
+        // n * (the tries to find one of n codes), the last one included.
+        triesFor_.assign(codes + 1, 0.0);
+        for (std::size_t n = 1; n <= codes; ++n)
+            triesFor_[n] = double(n) * (n == 1 ? 1.0 : n == 2 ? 1.5 : tuning.base + tuning.slope * std::log(double(n)));
     }
 
     int score(Packed a, Packed b) const { return scoreIndex(a, b, ones_, positions_); }
     void count(Packed g, std::span<const Packed> codes, Counts& counts) const
     {
-        counts.fill(0);
+        std::fill_n(counts.begin(), scores_, 0);
         for (const Packed& c : codes)
             ++counts[std::size_t(score(g, c))];
     }
     bool wins(int score) const { return score == win_; }
 
-    // Tries still needed to find one of `codes` codes, the last one included.
-    double estimate(std::uint32_t codes) const
-    {
-        return codes == 1 ? 1.0 : codes == 2 ? 1.5 : tuning_.base + tuning_.slope * std::log(double(codes));
-    }
-    // The tries still needed after a try that splits the codes so, summed
-    // over the codes: none for the code it hits.
+    // The tries still needed to find one of `codes` codes, summed over them.
+    double tries(std::size_t codes) const { return triesFor_[codes]; }
+    // The same after a try that splits the codes so: none for the code it hits.
     double triesLeft(const Counts& counts) const
     {
         double sum = 0;
-        for (std::size_t i = 0; i < counts.size(); ++i)
-            if (counts[i] && !wins(int(i)))
-                sum += counts[i] * estimate(counts[i]);
+        for (int i = 0; i < scores_; ++i)
+            sum += i == win_ ? 0.0 : triesFor_[counts[std::size_t(i)]];
         return sum;
     }
     double value(const Counts& counts) const
     {
+        if (metric_ == Metric::TriesLeft)
+            return rounded(triesLeft(counts));
         double v = 0;
-        for (std::uint32_t n : counts)
-            if (n)
-                v += metric_ == Metric::Entropy ? n * std::log(double(n)) : metric_ == Metric::Size ? double(n) * n : -1;
-        return rounded(metric_ == Metric::TriesLeft ? triesLeft(counts) : v);
+        for (int i = 0; i < scores_; ++i) {
+            const double n = counts[std::size_t(i)];
+            v += n == 0 ? 0.0 : metric_ == Metric::Entropy ? n * std::log(n) : metric_ == Metric::Size ? n * n : -1.0;
+        }
+        return rounded(v);
     }
 
 private:
-    int positions_, win_;
+    int positions_, scores_, win_;  // scores_: colours * 8 + positions stays below it
     Metric metric_;
-    const Tuning& tuning_;
     Code ones_ = 0;
+    std::vector<double> triesFor_;
 };
 
 // What the suggestion works from.
@@ -208,7 +211,7 @@ std::size_t lookAhead(const std::vector<Candidate>& candidates, const std::vecto
             const std::vector<Packed>& part = parts[i];
             if (part.empty() || chooser.wins(int(i)))
                 continue;
-            double next = double(part.size()) * chooser.estimate(std::uint32_t(part.size()));
+            double next = chooser.tries(part.size());
             if (part.size() > 2) {
                 const auto consider = [&](Packed g) {
                     chooser.count(g, part, counts);
@@ -271,7 +274,7 @@ std::vector<int> suggestTry(const History& history, const Tuning& tuning)
     // when this one leaves one code per score, so the more parts the better.
     const int left = game::Tries - int(history.clues.size());
     const bool last = tuning.deadline && left <= 1, lastButOne = tuning.deadline && left == 2;
-    const Chooser chooser(positions, lastButOne ? Metric::Parts : Metric(tuning.metric), tuning);
+    const Chooser chooser(positions, lastButOne ? Metric::Parts : Metric(tuning.metric), tuning, ground.pool.size());
 
     const Knowledge known = space.knowledge();
     Mask touched = 0;
