@@ -297,10 +297,14 @@ template <class Visit> void CodeSpace::forEachSet(Mask pool, int size, Visit&& v
 template <class Visit> void CodeSpace::forEachShape(Visit&& visit)
 {
     const Mask touched = pool_ & ~untouched_;
-    const int untouched = bitCount(untouched_);
-    Mask blanks = 0;
-    for (int b = 0; b <= untouched && b <= free_; blanks |= Mask(1) << std::countr_zero(untouched_ & ~blanks), ++b)
+    Mask blanks = 0, rest = untouched_;
+    for (int b = 0; b <= free_; ++b) {
         forEachSet(touched, free_ - b, [&](Mask set) { visit(set | blanks, b); });
+        if (!rest)
+            break;
+        blanks |= rest & (~rest + 1);  // the lowest left
+        rest &= rest - 1;
+    }
 }
 
 std::uint64_t CodeSpace::choices(int blanks) const
