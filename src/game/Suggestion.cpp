@@ -140,7 +140,8 @@ struct Ground {
 
     bool fits(Packed g, const Chooser& chooser) const
     {
-        return std::all_of(clues.begin(), clues.end(), [&](const auto& c) { return chooser.score(c.first, g) == c.second; });
+        const auto gives = [&](const auto& clue) { return chooser.score(clue.first, g) == clue.second; };
+        return std::all_of(clues.begin(), clues.end(), gives);
     }
 };
 
@@ -316,7 +317,8 @@ std::vector<int> suggestTry(const History& history, const Tuning& tuning)
     std::vector<std::size_t> rank(candidates.size());
     std::iota(rank.begin(), rank.end(), 0);
     const auto ranked = [&] {
-        std::stable_sort(rank.begin(), rank.end(), [&](std::size_t a, std::size_t b) { return before(candidates[a], candidates[b]); });
+        std::stable_sort(rank.begin(), rank.end(),
+                         [&](std::size_t a, std::size_t b) { return before(candidates[a], candidates[b]); });
     };
     ranked();
     if (!everyTry && !last && tuning.climbs > 0) {
