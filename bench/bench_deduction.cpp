@@ -129,7 +129,7 @@ void benchCount(int games)
                 games);
     Times::header();
     for (const bool fitting : {false, true}) {
-        const char* kind = fitting ? " fitting tries" : " random tries";
+        const char* kind = fitting ? ", fitting tries" : ", random tries";
         std::map<std::size_t, Times> byTries;
         Times count, deduce;
         for (const History& h : histories(16, 7, games, 9, fitting, 7 + fitting)) {
@@ -138,10 +138,10 @@ void benchCount(int games)
         }
         for (const auto& [tries, t] : byTries) {
             count.add(t);
-            t.print("16/7 count, " + std::to_string(tries) + kind);
+            t.print("16/7 count after " + std::to_string(tries) + kind);
         }
-        count.print(std::string("16/7 count, 1..9") + kind);
-        deduce.print(std::string("16/7 deduce(), 1..9") + kind);
+        count.print(std::string("16/7 count after 1..9") + kind);
+        deduce.print(std::string("16/7 deduce() after 1..9") + kind);
     }
     for (const bool fitting : {false, true}) {
         Times count, deduce;
@@ -360,7 +360,7 @@ void benchVariants(int games)
     std::printf("\nVariants: the average tries over all codes at 10/4 and 6/4 (most in brackets), and the games won within %d "
                 "tries of %d seeded games at 16/7\n",
                 game::Tries, games);
-    std::printf("  %-44s %16s %16s %12s %12s\n", "", "10/4", "6/4", "16/7 won", "p99 us 16/7");
+    std::printf("  %-44s %16s %16s %12s %16s\n", "", "10/4", "6/4", "16/7 won", "16/7 p99 cpu us");
     for (const Variant& v : variants) {
         std::string figures[2];
         for (int i = 0; i < 2; ++i) {
@@ -377,7 +377,7 @@ void benchVariants(int games)
         const Games g = seededGames(16, 7, games, v.tuning);
         std::vector<double> cpu(g.suggest.cpu);
         std::sort(cpu.begin(), cpu.end());
-        std::printf("  %-44s %16s %16s %10.1f %% %12.0f\n", v.name, figures[0].c_str(), figures[1].c_str(), 100.0 * g.won / games,
+        std::printf("  %-44s %16s %16s %10.1f %% %16.0f\n", v.name, figures[0].c_str(), figures[1].c_str(), 100.0 * g.won / games,
                     cpu[std::size_t(0.99 * double(cpu.size()))]);
         std::fflush(stdout);
     }
