@@ -28,15 +28,6 @@ constexpr bool atMost(Tally a, Tally b)
     return (((b | tops) - a) & tops) == tops;
 }
 
-// splitmix64: a small generator whose whole state is one number.
-std::uint64_t nextRandom(std::uint64_t& state)
-{
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // The `rank`th set of `size` colours of `pool`, in colex order.
 Mask nthSubset(Mask pool, int size, std::uint64_t rank)
 {
@@ -306,10 +297,14 @@ template <class Visit> void CodeSpace::forEachSet(Mask pool, int size, Visit&& v
 template <class Visit> void CodeSpace::forEachShape(Visit&& visit)
 {
     const Mask touched = pool_ & ~untouched_;
-    const int untouched = bitCount(untouched_);
-    Mask blanks = 0;
-    for (int b = 0; b <= untouched && b <= free_; blanks |= Mask(1) << std::countr_zero(untouched_ & ~blanks), ++b)
+    Mask blanks = 0, rest = untouched_;
+    for (int b = 0; b <= free_; ++b) {
         forEachSet(touched, free_ - b, [&](Mask set) { visit(set | blanks, b); });
+        if (!rest)
+            break;
+        blanks |= rest & (~rest + 1);  // the lowest left
+        rest &= rest - 1;
+    }
 }
 
 std::uint64_t CodeSpace::choices(int blanks) const
@@ -340,12 +335,6 @@ void CodeSpace::scan()
     // A position that can hold one colour no clue holds can hold any of them.
     for (std::uint16_t& c : canBe_)
         c |= c & untouched_ ? std::uint16_t(untouched_) : 0;
-}
-
-const std::vector<CodeSpace::SetCount>& CodeSpace::sets()
-{
-    scan();
-    return sets_;
 }
 
 std::uint64_t CodeSpace::count()

@@ -48,6 +48,15 @@ inline int scoreIndex(Packed a, Packed b, Code ones, int positions)
     return bitCount(a.set & b.set) * 8 + positions - misplaced;
 }
 
+// splitmix64: a small generator whose whole state is one number.
+inline std::uint64_t nextRandom(std::uint64_t& state)
+{
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // Positions scored by a half order against each clue, 4 bits a clue.
 using Tally = std::uint64_t;
 inline constexpr int MostClues = 16;
@@ -59,20 +68,9 @@ public:
     // assumed distinct and in play: judge() checks them).
     CodeSpace(const History& history, std::size_t clueCount, std::span<const int> placed = {});
 
-    int positions() const { return positions_; }
-    Mask inPlay() const { return inPlay_; }
-
-    // Each colour set with at least one fitting order, and how many.
-    // A set stands for all the sets that differ from it only in which of the
-    // colours no clue holds it has (`blanks` of them, the lowest).
-    struct SetCount {
-        Mask set;
-        int blanks;
-        std::uint64_t orders;
-    };
-    const std::vector<SetCount>& sets();
+    // How many codes fit; whether any does (stopping at the first); what
+    // they have in common.
     std::uint64_t count();
-    // Whether any code fits, stopping at the first.
     bool any();
     Knowledge knowledge();
     // Every fitting code when there are at most `most`; otherwise `most` of
@@ -80,6 +78,14 @@ public:
     std::vector<Code> codes(std::size_t most, std::uint64_t seed);
 
 private:
+    // A colour set with at least one fitting order, and how many. It stands
+    // for all the sets that differ from it only in which of the colours no
+    // clue holds it has (`blanks` of them, the lowest).
+    struct SetCount {
+        Mask set;
+        int blanks;
+        std::uint64_t orders;
+    };
     struct Run {
         Tally tally;                // what each of its orders scores
         std::uint64_t where;        // the colours its orders put at the half's positions, 16 bits a position
@@ -131,17 +137,19 @@ private:
 
 namespace game::codes {
 
-// How the suggestion chooses; the defaults are what the benchmarks settled on.
+// How the suggestion chooses; the defaults are what the benchmarks settled
+// on (bench/README.md has the figures of the others).
 struct Tuning {
-    int metric = 0;                 // 0 estimate of tries left, 1 entropy, 2 expected size, 3 most parts
-    double base = 1.0, slope = 0.5; // estimate for s > 2 codes: base + slope * ln s
-    std::size_t pool = 2000;        // codes scored against: all of them when no more
-    std::size_t randomTries = 0;    // candidates beside the pool when not every try is a candidate
-    std::size_t allTries = 6000;    // every try is a candidate when there are no more than this
-    int lookahead = 0;              // candidates looked at one try further
-    std::size_t lookaheadPool = 0;  // ... when the pool holds no more codes than this
-    int climbs = 0;                 // best candidates improved by small changes, when not every try is one
-    int deadline = 0;               // the last two tries aim at finding the code in time
+    int metric = 0;                       // 0 tries left (estimated), 1 entropy, 2 codes left on average, 3 most parts
+    double base = 1.0, slope = 0.5;       // the tries to find one of n > 2 codes: base + slope * ln n
+    std::size_t pool = 1000;              // codes scored against: all of them when no more fit
+    std::size_t allTries = 6000;          // every try is a candidate when there are no more than this,
+    std::size_t randomTries = 200;        // ... otherwise this many drawn, beside the pool's codes,
+    int climbs = 4;                       // ... and the best ones improved by small changes
+    int lookahead = 20;                   // candidates looked at one try further,
+    std::size_t lookaheadPool = 1000;     // ... when every code that fits is in the pool and no more,
+    std::size_t lookaheadChildren = 10;   // ... with the best this many, and each part's codes, as next tries
+    bool deadline = true;                 // the last two tries aim at finding the code in time
 };
 std::vector<int> suggestTry(const History& history, const Tuning& tuning);
 
