@@ -206,26 +206,6 @@ public:
         clickButton(handIn());
     }
 
-    // The game as it stands, in a line: phase, sizes, palette, code, every try with its score.
-    QString snapshot() const
-    {
-        const game::Game& g = game();
-        QString s = QString("%1 %2/%3 %4%5:").arg(int(g.phase())).arg(g.colours()).arg(g.positions()).arg(g.begun()).arg(g.handInOffered());
-        for (int place = 0; place < game::PaletteColours; ++place)
-            s += QString(" %1").arg(g.colourAtPlace(place));
-        for (int t = 0; t <= g.currentTry(); ++t) {
-            s += " |";
-            for (int c : g.tryColours(t))
-                s += QString(" %1").arg(c);
-            if (g.score(t))
-                s += QString(" = %1 %2").arg(g.score(t)->colours).arg(g.score(t)->positions);
-        }
-        s += " | code";
-        for (int c : g.code())
-            s += QString(" %1").arg(c);
-        return s;
-    }
-
     // What must hold after any event in any game; empty when it all does.
     QString fault() const
     {
