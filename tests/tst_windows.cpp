@@ -583,8 +583,8 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(status ? p.readAllStandardError() : p.readAllStandardOutput()).remove(notes).trimmed(), says);
     }
 
-    // The sentence about a try in every language, each branch of it with its
-    // plural forms: colours and positions right with four positions.
+    // The sentence about a try in every language: each branch of it, and each
+    // part in its singular and plural forms; colours and positions right with four positions.
     void feedbackInEveryLanguage_data()
     {
         QTest::addColumn<QString>("locale");
@@ -596,36 +596,24 @@ private slots:
         };
         row("en", 0, 0, "in previous try none of the colors were correct");
         row("en", 1, 0, "in previous try only one color was correct, and none was in correct position");
-        row("en", 3, 0, "in previous try  3 colors were correct, and none was in correct position");
-        row("en", 1, 1, "in previous try only one color was correct, and only one was in correct position also");
         row("en", 3, 2, "in previous try  3 colors were correct, and 2 were in correct position also");
         row("en", 4, 0, "all colors are correct, now rearrange these to find correct positions");
         row("en", 4, 1, "all colors are correct, and only one was in correct position also");
-        row("en", 4, 2, "all colors are correct, and 2 were in correct position also");
         row("de", 0, 0, "Im vorigen Versuch war keine Farbe richtig");
         row("de", 1, 0, "Im vorigen Versuch war nur eine Farbe richtig, aber keine davon stand an der richtigen Stelle");
-        row("de", 3, 0, "Im vorigen Versuch waren 3 Farben richtig, aber keine davon stand an der richtigen Stelle");
-        row("de", 1, 1, "Im vorigen Versuch war nur eine Farbe richtig, und nur eine davon stand an der richtigen Stelle");
         row("de", 3, 2, "Im vorigen Versuch waren 3 Farben richtig, und 2 davon standen an der richtigen Stelle");
         row("de", 4, 0, "Alle Farben sind richtig, jetzt bring sie an die richtigen Stellen");
         row("de", 4, 1, "Alle Farben sind richtig, und nur eine davon stand an der richtigen Stelle");
-        row("de", 4, 2, "Alle Farben sind richtig, und 2 davon standen an der richtigen Stelle");
         row("fr", 0, 0, "À l’essai précédent, aucune couleur n’était bonne");
         row("fr", 1, 0, "À l’essai précédent, une seule couleur était bonne, mais aucune n’était bien placée");
-        row("fr", 3, 0, "À l’essai précédent, 3 couleurs étaient bonnes, mais aucune n’était bien placée");
-        row("fr", 1, 1, "À l’essai précédent, une seule couleur était bonne, et une seule était bien placée");
         row("fr", 3, 2, "À l’essai précédent, 3 couleurs étaient bonnes, et 2 étaient bien placées");
         row("fr", 4, 0, "Toutes les couleurs sont bonnes, il reste à trouver leurs places");
         row("fr", 4, 1, "Toutes les couleurs sont bonnes, et une seule était bien placée");
-        row("fr", 4, 2, "Toutes les couleurs sont bonnes, et 2 étaient bien placées");
         row("es", 0, 0, "En el intento anterior ningún color era correcto");
         row("es", 1, 0, "En el intento anterior solo un color era correcto, pero ninguno estaba en su posición");
-        row("es", 3, 0, "En el intento anterior 3 colores eran correctos, pero ninguno estaba en su posición");
-        row("es", 1, 1, "En el intento anterior solo un color era correcto, y solo uno estaba en su posición");
         row("es", 3, 2, "En el intento anterior 3 colores eran correctos, y 2 estaban en su posición");
         row("es", 4, 0, "Todos los colores son correctos, ahora ordénalos para encontrar sus posiciones");
         row("es", 4, 1, "Todos los colores son correctos, y solo uno estaba en su posición");
-        row("es", 4, 2, "Todos los colores son correctos, y 2 estaban en su posición");
     }
     void feedbackInEveryLanguage()
     {
