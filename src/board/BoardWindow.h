@@ -161,6 +161,7 @@ private:
     // The keys.
     bool colourKey(int colour, const QKeyEvent& e);
     bool slotKey(int k, const QKeyEvent& e);
+    bool pegKey(bool fromPalette, int index, const QKeyEvent& e);
     bool selectorKey(bool colours, const QKeyEvent& e);
     void pickUp(bool fromPalette, int index);
     void carryTo(int position);

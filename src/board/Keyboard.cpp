@@ -28,17 +28,7 @@ bool isArrow(int key)
 bool BoardWindow::colourKey(int colour, const QKeyEvent& e)
 {
     putBackCarried();  // a key here means the player has left the carried colour
-    QWidget* self = palette_[std::size_t(colour)];
-    rememberFocus(self);
-    if (activates(e))
-        putInFirstEmpty(colour);
-    else if (e.key() == PickUpKey)
-        pickUp(true, colour);
-    else if (isArrow(e.key()))
-        arrow(e.key(), self);
-    else
-        return false;
-    return true;
+    return pegKey(true, colour, e);
 }
 
 bool BoardWindow::slotKey(int k, const QKeyEvent& e)
@@ -59,14 +49,19 @@ bool BoardWindow::slotKey(int k, const QKeyEvent& e)
         if (activates(e) || e.key() == Qt::Key_Escape)
             return true;
     }
-    if (!isSlot(k))
-        return false;
-    QWidget* self = slots_[std::size_t(k)];
+    return isSlot(k) && pegKey(false, k, e);
+}
+
+// The keys a palette colour and a slot share: what a double-click does, the
+// pick-up, and the arrows. False for a key that is not theirs.
+bool BoardWindow::pegKey(bool fromPalette, int index, const QKeyEvent& e)
+{
+    QWidget* self = fromPalette ? static_cast<QWidget*>(palette_[std::size_t(index)]) : slots_[std::size_t(index)];
     rememberFocus(self);
     if (activates(e))
-        copyToFirstEmpty(k, liftedAsIs(k));
+        fromPalette ? putInFirstEmpty(index) : copyToFirstEmpty(index, liftedAsIs(index));
     else if (e.key() == PickUpKey)
-        pickUp(false, k);
+        pickUp(fromPalette, index);
     else if (isArrow(e.key()))
         arrow(e.key(), self);
     else
