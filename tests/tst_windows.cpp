@@ -30,8 +30,8 @@ struct HelpPage { QString folder; QByteArray title; QSize size; QString follows;
 Q_DECLARE_METATYPE(HelpPage)
 // A desktop's locale; what the program shows when started under it (its
 // menu, its help page); what a slot is called and a try is told; what it
-// says without a display and when the display does not answer.
-struct Language { QString locale, menu, page, slot, sentence, noDisplay, cannotOpen; };
+// says without a display, when one does not answer (%1) and with X chosen but not named.
+struct Language { QString locale, menu, page, slot, sentence, noDisplay, cannotOpen, noX; };
 Q_DECLARE_METATYPE(Language)
 
 class tst_Windows : public QObject {
@@ -470,22 +470,30 @@ private slots:
         for (const char* english : {"C", "en_GB.UTF-8", "pt_BR.UTF-8"})  // the last one not shipped
             QTest::newRow(english) << Language{english, "&Game", "quorvane.htm", "try 1 of 10, position 1: empty",
                                                "in previous try  2 colors were correct, and 2 were in correct position also",
-                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display :87"};
+                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display %1",
+                                               "no display: DISPLAY is not set"};
         QTest::newRow("German") << Language{"de_DE.UTF-8", "&Spiel", "quorvane.de.htm", "Versuch 1 von 10, Stelle 1: leer",
                                             "Im letzten Versuch waren 2 Farben richtig, und 2 davon standen an der richtigen Stelle",
-                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display :87 kann nicht geöffnet werden"};
+                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display %1 kann nicht geöffnet werden",
+                                            "kein Display: DISPLAY ist nicht gesetzt"};
         QTest::newRow("French") << Language{"fr_FR.UTF-8", "&Jeu", "quorvane.fr.htm", "essai 1 sur 10, position 1\u00a0: vide",
                                             "Au dernier essai, 2 couleurs étaient bonnes, et 2 étaient bien placées",
-                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage :87"};
+                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage %1",
+                                            "aucun affichage\u00a0: DISPLAY n’est pas défini"};
         QTest::newRow("Spanish") << Language{"es_ES.UTF-8", "&Juego", "quorvane.es.htm", "intento 1 de 10, posición 1: vacía",
                                              "En el último intento 2 colores eran correctos, y 2 estaban en su posición",
-                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla :87"};
+                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla %1",
+                                             "no hay pantalla: DISPLAY no está definida"};
     }
     void speaksTheDesktopsLanguage()
     {
         QFETCH(Language, language);
         start("LANG=" + language.locale, 1, "quorvane: " + language.noDisplay);
-        start("LANG=" + language.locale + " DISPLAY=:87", 1, "quorvane: " + language.cannotOpen);
+        // One that does not answer, one only Qt can try, and Wayland's own with nowhere to look for it.
+        const QList<QStringList> displays = {{"DISPLAY=:87", ":87"}, {"DISPLAY=nohost:3", "nohost:3"}, {"QT_QPA_PLATFORM=wayland", "wayland-0"}};
+        for (const QStringList& display : displays)
+            start("LANG=" + language.locale + ' ' + display[0], 1, "quorvane: " + language.cannotOpen.arg(display[1]));
+        start("LANG=" + language.locale + " QT_QPA_PLATFORM=xcb", 1, "quorvane: " + language.noX);
 #ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds
         start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
               "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
@@ -515,7 +523,7 @@ private slots:
     static void start(const QString& environment, int status, const QString& says)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(name);
         for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
             env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
