@@ -261,9 +261,7 @@ private slots:
         // the screen's, from its edge, so that the menu bar is on it: the board at twice the scale offscreen,
         // a window wider than any screen here. The client right under the menu bar.
         const QRect area = fresh->screen()->availableGeometry();
-        const auto placed = [](int start, int length, int areaStart, int areaLength) {
-            return length > areaLength ? start == areaStart : std::abs(2 * (start - areaStart) + length - areaLength) <= 2;
-        };
+        const auto placed = [](int at, int length, int from, int room) { return length > room ? at == from : std::abs(2 * (at - from) + length - room) <= 2; };
         tk::Form wide({30000, 1500, tk::Sizing::Fixed, tk::WindowRole::Dialog});
         wide.show();
         for (const QRect frame : {fresh->frameGeometry(), wide.frameGeometry()})
@@ -504,8 +502,10 @@ private slots:
         for (const QStringList& display : displays)
             start("LANG=" + language.locale + ' ' + display[0], 1, "quorvane: " + language.cannotOpen.arg(display[1]));
         start("LANG=" + language.locale + " QT_QPA_PLATFORM=xcb", 1, "quorvane: " + language.noX);
-#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds
-        start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
+#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds; on this Wayland display, which answers, in the Wayland run
+        const QString shown = QGuiApplication::platformName() != u"wayland" ? QStringLiteral("QT_QPA_PLATFORM=offscreen")
+            : "WAYLAND_DISPLAY=" + qEnvironmentVariable("WAYLAND_DISPLAY") + " XDG_RUNTIME_DIR=" + qEnvironmentVariable("XDG_RUNTIME_DIR");
+        start("LANG=" + language.locale + ' ' + shown + " LD_PRELOAD=" HELP_PROBE, 0,
               "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
 #endif
         QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(language.page.section(u'.', 1, -2)));
