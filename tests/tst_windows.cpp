@@ -34,8 +34,9 @@ struct HelpPage { QString folder; QByteArray title; QSize size; QString follows;
 Q_DECLARE_METATYPE(HelpPage)
 // A desktop's locale; what the program shows when started under it (its
 // menu, its help page); what a slot is called; what it says without a
-// display and when the display does not answer; the exit question's buttons.
-struct Language { QString locale, menu, page, slot, noDisplay, cannotOpen, yesNo; };
+// display, when one does not answer (%1) and with X chosen but not named;
+// the exit question's buttons.
+struct Language { QString locale, menu, page, slot, noDisplay, cannotOpen, noX, yesNo; };
 Q_DECLARE_METATYPE(Language)
 
 class tst_Windows : public WindowTestCase {
@@ -102,6 +103,7 @@ private slots:
         const auto& [folder, title, size, follows] = page;
         QCOMPARE(helpPagePath("/") + helpPagePath("/opt/games/") + helpPagePath("/opt", "de"),  // no page in German there
                  QStringLiteral("/quorvane.htm/opt/games/quorvane.htm/opt/quorvane.htm"));
+        QTest::failOnWarning(QRegularExpression("quorvane\\.htm"));  // what is to be said about the page is on it
         HelpWindow& help = openHelp(folder, title);
         tk::Browser& browser = help.browser();
         QVERIFY(browser.toPlainText().startsWith(title.isEmpty() ? QString("Page not found") : QString(title)));
@@ -241,9 +243,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&designed));
         QCOMPARE(designed.client()->size(), QSize(525, 442));
         QVERIFY(!designed.windowIcon().isNull() && designed.menuBar()->actions().size() == 1);
-        // In the middle of the screen (where the platform lets a window place itself), the client right under the menu bar.
-        const QPoint offCentre = d->board->frameGeometry().center() - d->board->screen()->availableGeometry().center();
-        QVERIFY(QGuiApplication::platformName() == u"wayland" || offCentre.manhattanLength() <= 2);
+        // In the middle of the screen where the platform lets a window place itself; along a side longer than
+        // the screen's, from its edge, so that the menu bar is on it: the board at twice the scale offscreen,
+        // a window wider than any screen here. The client right under the menu bar.
+        const QRect area = d->board->screen()->availableGeometry();
+        const auto placed = [](int at, int length, int from, int room) { return length > room ? at == from : std::abs(2 * (at - from) + length - room) <= 2; };
+        tk::Form wide({30000, 1500, tk::Sizing::Fixed, tk::WindowRole::Dialog});
+        wide.show();
+        for (const QRect frame : {d->board->frameGeometry(), wide.frameGeometry()})
+            QVERIFY(QGuiApplication::platformName() == u"wayland"
+                    || (placed(frame.x(), frame.width(), area.x(), area.width()) && placed(frame.y(), frame.height(), area.y(), area.height())));
         QCOMPARE(designed.client()->mapTo(&designed, QPoint(0, 0)).y(), designed.menuBar()->geometry().bottom() + 1);
         QStringList items;
         for (QAction* a : designed.menuBar()->actions().first()->menu()->actions())
@@ -516,21 +525,31 @@ private slots:
         QTest::addColumn<Language>("language");
         for (const char* english : {"C", "en_GB.UTF-8", "pt_BR.UTF-8"})  // the last one not shipped
             QTest::newRow(english) << Language{english, "&Game", "quorvane.htm", "try 1 of 10, position 1: empty",
-                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display :87", "&Yes &No"};
+                                               "no display: neither DISPLAY nor WAYLAND_DISPLAY is set", "cannot open display %1",
+                                               "no display: DISPLAY is not set", "&Yes &No"};
         QTest::newRow("German") << Language{"de_DE.UTF-8", "&Spiel", "quorvane.de.htm", "Versuch 1 von 10, Stelle 1: leer",
-                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display :87 kann nicht geöffnet werden", "&Ja &Nein"};
+                                            "kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt", "Display %1 kann nicht geöffnet werden",
+                                            "kein Display: DISPLAY ist nicht gesetzt", "&Ja &Nein"};
         QTest::newRow("French") << Language{"fr_FR.UTF-8", "&Jeu", "quorvane.fr.htm", "essai 1 sur 10, position 1\u00a0: vide",
-                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage :87", "&Oui &Non"};
+                                            "aucun affichage\u00a0: ni DISPLAY ni WAYLAND_DISPLAY n’est défini", "impossible d’ouvrir l’affichage %1",
+                                            "aucun affichage\u00a0: DISPLAY n’est pas défini", "&Oui &Non"};
         QTest::newRow("Spanish") << Language{"es_ES.UTF-8", "&Juego", "quorvane.es.htm", "intento 1 de 10, posición 1: vacía",
-                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla :87", "&Sí &No"};
+                                             "no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY", "no se puede abrir la pantalla %1",
+                                             "no hay pantalla: DISPLAY no está definida", "&Sí &No"};
     }
     void speaksTheDesktopsLanguage()
     {
         QFETCH(Language, language);
         start("LANG=" + language.locale, 1, "quorvane: " + language.noDisplay);
-        start("LANG=" + language.locale + " DISPLAY=:87", 1, "quorvane: " + language.cannotOpen);
-#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds
-        start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
+        // One that does not answer, one only Qt can try, and Wayland's own with nowhere to look for it.
+        const QList<QStringList> displays = {{"DISPLAY=:87", ":87"}, {"DISPLAY=nohost:3", "nohost:3"}, {"QT_QPA_PLATFORM=wayland", "wayland-0"}};
+        for (const QStringList& display : displays)
+            start("LANG=" + language.locale + ' ' + display[0], 1, "quorvane: " + language.cannotOpen.arg(display[1]));
+        start("LANG=" + language.locale + " QT_QPA_PLATFORM=xcb", 1, "quorvane: " + language.noX);
+#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds; on this Wayland display, which answers, in the Wayland run
+        const QString shown = QGuiApplication::platformName() != u"wayland" ? QStringLiteral("QT_QPA_PLATFORM=offscreen")
+            : "WAYLAND_DISPLAY=" + qEnvironmentVariable("WAYLAND_DISPLAY") + " XDG_RUNTIME_DIR=" + qEnvironmentVariable("XDG_RUNTIME_DIR");
+        start("LANG=" + language.locale + ' ' + shown + " LD_PRELOAD=" HELP_PROBE, 0,
               "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
 #endif
         QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(language.page.section(u'.', 1, -2)));
@@ -567,7 +586,7 @@ private slots:
     static void start(const QString& environment, int status, const QString& says)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
             env.remove(name);
         for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
             env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));

@@ -508,5 +508,9 @@ E-Mail quorvane@example.org
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>kein Display: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>kein Display: DISPLAY ist nicht gesetzt</translation>
+    </message>
 </context>
 </TS>

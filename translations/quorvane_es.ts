@@ -508,5 +508,9 @@ correo quorvane@example.org
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>no hay pantalla: no están definidas ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>no hay pantalla: DISPLAY no está definida</translation>
+    </message>
 </context>
 </TS>

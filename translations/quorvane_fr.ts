@@ -508,5 +508,9 @@ courriel quorvane@example.org
         <source>no display: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
         <translation>aucun affichage&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini</translation>
     </message>
+    <message>
+        <source>no display: DISPLAY is not set</source>
+        <translation>aucun affichage&#xa0;: DISPLAY n’est pas défini</translation>
+    </message>
 </context>
 </TS>

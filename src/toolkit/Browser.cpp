@@ -45,13 +45,16 @@ void Browser::doSetSource(const QUrl& url, QTextDocument::ResourceType type)
 {
     if (!url.isLocalFile() && !url.scheme().isEmpty() && url.scheme() != u"qrc")
         return;  // another site: stay on the page
-    const QUrl page = url.adjusted(QUrl::RemoveFragment);
-    if (url.isLocalFile() && !QFileInfo::exists(page.toLocalFile())) {
-        QTextBrowser::doSetSource(url, type);
-        setHtml(notFoundPage(page.toLocalFile()));
-        return;
-    }
     QTextBrowser::doSetSource(url, type);
+}
+
+QVariant Browser::loadResource(int type, const QUrl& name)
+{
+    // A page that is not there is explained on the page itself; the game
+    // writes no log, so Qt is never left to warn about it on stderr.
+    if (type == QTextDocument::HtmlResource && name.isLocalFile() && !QFileInfo::exists(name.toLocalFile()))
+        return notFoundPage(name.toLocalFile());
+    return QTextBrowser::loadResource(type, name);
 }
 
 } // namespace tk

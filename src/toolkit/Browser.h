@@ -23,6 +23,7 @@ public:
 
 protected:
     void doSetSource(const QUrl& url, QTextDocument::ResourceType type) override;
+    QVariant loadResource(int type, const QUrl& name) override;
 };
 
 } // namespace tk

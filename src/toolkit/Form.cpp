@@ -213,7 +213,10 @@ void Form::centre()
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         const QSize size = frameGeometry().size().expandedTo(sizeHint());
-        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        const QPoint centred = area.center() - QPoint(size.width() / 2, size.height() / 2);
+        // A window larger than the screen keeps its top-left corner, and so
+        // its menu bar, on it: many desktops never move a window back.
+        move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
     }
 }
 

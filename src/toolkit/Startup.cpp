@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -14,14 +15,6 @@
 namespace tk {
 
 namespace {
-
-bool platformChosen(int argc, char* argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
 
 bool connects(const QByteArray& path, bool abstract)
 {
@@ -48,13 +41,71 @@ bool localXServerAnswers(const QByteArray& display)
     return connects(path, false) || connects(path, true);
 }
 
-void startupHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+// Wayland's display as libwayland finds it: WAYLAND_DISPLAY, wayland-0 by
+// default, a socket in XDG_RUNTIME_DIR unless the name is a path itself.
+QByteArray waylandDisplay()
+{
+    const QByteArray name = qgetenv("WAYLAND_DISPLAY");
+    return name.isEmpty() ? QByteArrayLiteral("wayland-0") : name;
+}
+
+bool waylandAnswers()
+{
+    if (qEnvironmentVariableIsSet("WAYLAND_SOCKET"))
+        return true;  // a connection handed over: Qt's to use
+    const QByteArray name = waylandDisplay(), folder = qgetenv("XDG_RUNTIME_DIR");
+    if (name.startsWith('/'))
+        return connects(name, false);
+    return !folder.isEmpty() && connects(folder + '/' + name, false);
+}
+
+struct Display {
+    QByteArray platform;  // as Qt is asked for it, options included
+    QByteArray name;      // as the player names it (":0", "wayland-0"); empty for X without DISPLAY
+    bool mayAnswer;       // false where Qt could surely not open it
+};
+
+// The displays Qt is about to try, in its order: those of the platforms
+// chosen by -platform (which wins) or QT_QPA_PLATFORM, a list tried in
+// turn; else Wayland's where WAYLAND_DISPLAY is set, then X's where DISPLAY
+// is. A platform of another kind (offscreen, vnc...) stands for itself.
+QList<Display> displaysTried(int argc, char* argv[])
+{
+    QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            chosen = argv[i + 1];
+    const QByteArray x = qgetenv("DISPLAY");
+    if (chosen.isEmpty())
+        chosen = QByteArray(qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "" : "wayland;") + (x.isEmpty() ? "" : "xcb");
+    QList<Display> displays;
+    for (const QByteArray& platform : chosen.split(';')) {
+        const QByteArray base = platform.split(':').value(0);  // its options follow a colon
+        if (base == "xcb")
+            displays.append({platform, x, !x.isEmpty() && localXServerAnswers(x)});
+        else if (base.startsWith("wayland"))
+            displays.append({platform, waylandDisplay(), waylandAnswers()});
+        else if (!base.isEmpty())
+            displays.append({platform, base, true});
+    }
+    return displays;
+}
+
+QString cannotOpen(const Display& display)
+{
+    if (display.name.isEmpty())
+        return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "no display: DISPLAY is not set"));
+    return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "cannot open display %1")).arg(QString::fromLocal8Bit(display.name));
+}
+
+// What the player reads if Qt fails all the same, in place of Qt's own
+// words: the display it could not use after all.
+QString failure;
+
+void startupHandler(QtMsgType type, const QMessageLogContext&, const QString&)
 {
     if (type == QtFatalMsg) {
-        const QByteArray display = qgetenv("DISPLAY");
-        const QString cannot = translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "cannot open display %1"));
-        std::fprintf(stderr, "quorvane: %s (%s)\n", qPrintable(cannot.arg(display.isEmpty() ? "(none)" : display.constData())),
-                     qPrintable(message.section(u'.', 0, 0)));
+        std::fprintf(stderr, "quorvane: %s\n", qPrintable(failure));
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -65,13 +116,23 @@ void startupHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 
 QString missingDisplay(int argc, char* argv[])
 {
-    if (platformChosen(argc, argv))
-        return {};
-    const QByteArray x = qgetenv("DISPLAY");
-    if (x.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    const QList<Display> displays = displaysTried(argc, argv);
+    if (displays.isEmpty())
         return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "no display: neither DISPLAY nor WAYLAND_DISPLAY is set"));
-    if (!x.isEmpty() && !localXServerAnswers(x))
-        return translatedEarly("Startup", QT_TRANSLATE_NOOP("Startup", "cannot open display %1")).arg(QString::fromLocal8Bit(x));
+    const auto first = std::find_if(displays.begin(), displays.end(), [](const Display& d) { return d.mayAnswer; });
+    if (first == displays.end())
+        return cannotOpen(displays.first());
+    failure = cannotOpen(*first);
+    // Qt is asked only for what may answer: libwayland writes on stderr
+    // about a display it cannot even look for (WAYLAND_DISPLAY without
+    // XDG_RUNTIME_DIR), before Qt goes on to the next. A -platform argument
+    // overrides this; it is left as given.
+    QList<QByteArray> open;
+    for (const Display& display : displays)
+        if (display.mayAnswer)
+            open.append(display.platform);
+    if (open.size() < displays.size())
+        qputenv("QT_QPA_PLATFORM", open.join(';'));
     return {};
 }
 
