@@ -57,6 +57,12 @@ QList<int> fields(const game::Verdict& v)
 }
 } // namespace
 
+// Tries with their two counts, at 6 colours ("ABCD20"); a try against them; the
+// clue that rules it out, the counts of that clue's try against the try's
+// completions, and whether that clue does it alone.
+struct Contradiction { QStringList clues; QString tried; int clue; QString least, most; bool alone; };
+Q_DECLARE_METATYPE(Contradiction)
+
 class tst_Deduction : public QObject {
     Q_OBJECT
 
@@ -154,35 +160,25 @@ private slots:
 
     void namesTheContradiction_data()
     {
-        QTest::addColumn<QStringList>("clues");  // tries with their two counts, at 6 colours
-        QTest::addColumn<QString>("tried");
-        QTest::addColumn<int>("clue");
-        QTest::addColumn<QString>("least");  // the counts of that clue's try against the completions
-        QTest::addColumn<QString>("most");
-        QTest::addColumn<bool>("alone");
-        QTest::newRow("a count out of reach") << QStringList{"ABCD20"} << "ABC-" << 0 << "33" << "44" << true;
-        QTest::newRow("both counts in reach, yet alone") << QStringList{"CEBF21", "ABCD22"} << "B---" << 1 << "20" << "42" << true;
-        QTest::newRow("only with the try before") << QStringList{"DBFC21", "AFDB31"} << "A-B-" << 1 << "21" << "42" << false;
-        QTest::newRow("complete") << QStringList{"DBFC21", "AFDB31"} << "DEBA" << 1 << "30" << "30" << true;
-        QTest::newRow("one slot left, one colour for it") << QStringList{"ABCDEF60"} << "BACDE-" << 0 << "64" << "64" << true;
-        QTest::newRow("a colour twice: no clue needed") << QStringList{"ABCD20"} << "AA--" << -1 << "00" << "00" << false;
-        QTest::newRow("a colour not in play") << QStringList{"ABCD20"} << "G---" << -1 << "00" << "00" << false;
+        QTest::addColumn<Contradiction>("c");
+        QTest::newRow("a count out of reach") << Contradiction{{"ABCD20"}, "ABC-", 0, "33", "44", true};
+        QTest::newRow("both counts in reach, yet alone") << Contradiction{{"CEBF21", "ABCD22"}, "B---", 1, "20", "42", true};
+        QTest::newRow("only with the try before") << Contradiction{{"DBFC21", "AFDB31"}, "A-B-", 1, "21", "42", false};
+        QTest::newRow("complete") << Contradiction{{"DBFC21", "AFDB31"}, "DEBA", 1, "30", "30", true};
+        QTest::newRow("one slot left, one colour for it") << Contradiction{{"ABCDEF60"}, "BACDE-", 0, "64", "64", true};
+        QTest::newRow("a colour twice: no clue needed") << Contradiction{{"ABCD20"}, "AA--", -1, "00", "00", false};
+        QTest::newRow("a colour not in play") << Contradiction{{"ABCD20"}, "G---", -1, "00", "00", false};
     }
     void namesTheContradiction()
     {
-        QFETCH(QStringList, clues);
-        QFETCH(QString, tried);
-        QFETCH(int, clue);
-        QFETCH(QString, least);
-        QFETCH(QString, most);
-        QFETCH(bool, alone);
-        History h{colours("ABCDEF"), int(tried.size()), {}};
-        for (const QString& c : clues)
-            h.clues.push_back({colours(c.chopped(2)), {c[c.size() - 2].digitValue(), c.back().digitValue()}});
-        const game::Verdict v = game::judge(h, colours(tried));
+        QFETCH(Contradiction, c);
+        History h{colours("ABCDEF"), int(c.tried.size()), {}};
+        for (const QString& clue : c.clues)
+            h.clues.push_back({colours(clue.chopped(2)), {clue[clue.size() - 2].digitValue(), clue.back().digitValue()}});
         const auto counts = [](const QString& s) { return game::Score{s[0].digitValue(), s[1].digitValue()}; };
-        QCOMPARE(fields(v), fields(game::Verdict{false, clue, clue < 0 ? game::Score{} : h.clues[std::size_t(clue)].score,
-                                                 counts(least), counts(most), alone}));
+        QCOMPARE(fields(game::judge(h, colours(c.tried))),
+                 fields(game::Verdict{false, c.clue, c.clue < 0 ? game::Score{} : h.clues[std::size_t(c.clue)].score,
+                                      counts(c.least), counts(c.most), c.alone}));
     }
 };
 
