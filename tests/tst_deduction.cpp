@@ -146,15 +146,11 @@ private slots:
             }
             QCOMPARE(fields(game::judge(h, placed)), fields(ruling));
 
-            // The suggestion: distinct colours in play, the same again, and never a try that tells nothing.
+            // The suggestion: distinct colours in play, the same again.
             const Code s = game::suggestTry(h);
             QCOMPARE(std::set<int>(s.begin(), s.end()).size(), std::size_t(positions));
             QVERIFY(std::all_of(s.begin(), s.end(), [&](int c) { return std::count(h.inPlay.begin(), h.inPlay.end(), c); }));
             QCOMPARE(game::suggestTry(History(h)), s);
-            std::set<std::pair<int, int>> scores;
-            for (const Code& code : codes)
-                scores.insert({game::scoreTry(s, code).colours, game::scoreTry(s, code).positions});
-            QVERIFY(codes.size() == 1 ? s == codes.front() : scores.size() > 1);
         }
     }
 
