@@ -115,6 +115,10 @@ void DeductionsWindow::follow(const game::Game& game, bool marks)
     marks_ = marks;
     history_ = history;
     try_ = now;
+    for (int p = 0; p < game::MostPositions; ++p) {
+        positionWords_[std::size_t(p)]->setVisible(p < history.positions);
+        positions_[std::size_t(p)]->setVisible(p < history.positions);
+    }
     if (newHistory) {
         knowledge_.reset();
         if (history.clues.size() < counted_)
@@ -148,11 +152,8 @@ void DeductionsWindow::showFindings(const Findings& found)
     inCode_->setPictures(pegsOf(k.inCode));
     notInCode_->setPictures(pegsOf(k.notInCode));
     open_->setPictures(pegsOf(std::uint16_t(~(k.inCode | k.notInCode))));
-    for (int p = 0; p < game::MostPositions; ++p) {
+    for (int p = 0; p < game::MostPositions; ++p)
         positions_[std::size_t(p)]->setPictures(pegsOf(k.canBe[std::size_t(p)]));
-        positionWords_[std::size_t(p)]->setVisible(p < history_.positions);
-        positions_[std::size_t(p)]->setVisible(p < history_.positions);
-    }
     for (tk::ImageRow* row : {inCode_, notInCode_, open_})
         row->nameMayHaveChanged();
     for (tk::ImageRow* row : positions_)
