@@ -10,14 +10,17 @@ namespace tk {
 
 qreal scaleOf(const QWidget* w)
 {
-    for (; w; w = w->parentWidget())
-        if (const auto* form = qobject_cast<const Form*>(w))
-            return form->scale();
-    return 1.0;
+    const auto* form = w ? qobject_cast<const Form*>(w->window()) : nullptr;
+    return form ? form->scale() : 1.0;
 }
 
 void Placed::setBounds(float left, float top, float width, float height)
 {
+    // The board is drawn again from the game after every operation: most
+    // controls stay where they are, and cost nothing then.
+    if (placed_ && left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    placed_ = true;
     const bool resized = width != width_ || height != height_;
     left_ = left;
     top_ = top;

@@ -58,6 +58,7 @@ private:
 
     QWidget* self_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool placed_ = false;
     std::optional<QFont> designFont_;
 };
 
