@@ -382,6 +382,7 @@ private slots:
         row("P on a slot, Right, Space: moved", {"c0", {"P", "Right", "Right", "Space"}, "--A-", "c2"});
         row("P on an earlier slot: copied", {"e1", {"P", "Space"}, "AC--", "c1"});
         row("P, Tab: put back, Tab from where it came", {"c0", {"P", "Right", "Tab"}, "A---", "e0"});
+        row("Right along the palette, twice", {"p0", {"Right", "Right"}, "A---", "p2"});
         row("Down from the palette, Down again", {"p5", {"Down", "Down"}, "A---", "c3"});
         row("Up from the current try", {"c1", {"Up"}, "A---", "e1"});
         row("Tab away from an earlier try and back", {"c2", {"Up", "Left", "Left", "Tab", "Backtab"}, "A---", "e0"});

@@ -284,30 +284,34 @@ private slots:
     // control holds the text the game gives it, shows ink, and nothing covers it.
     void captionsAndCountsAreDrawn()
     {
-        const auto drawn = [this](std::initializer_list<std::pair<QWidget*, QString>> reads) {
+        // Labels left-aligned (L) or centred (C) as designed: their ink as far from either side.
+        const auto drawn = [this](std::initializer_list<std::tuple<QWidget*, QString, char>> reads) {
             const QImage shot = d->board->grab().toImage();
             const qreal r = d->board->devicePixelRatioF();
-            for (const auto& [w, text] : reads) {
+            for (const auto& [w, text, align] : reads) {
                 QCOMPARE(w->property("text").toString(), text);
                 const QImage own = w->grab().toImage().convertToFormat(shot.format());
                 QCOMPARE(shot.copy(QRect(w->mapTo(d->board.get(), QPoint(0, 0)) * r, own.size())), own);
                 QVERIFY2(std::set<QRgb>((const QRgb*)own.constBits(), (const QRgb*)own.constBits() + own.width() * own.height()).size() > 2, qPrintable(text));
+                int left = own.width(), right = 0;
+                for (int y = 0; align != '-' && y < own.height(); ++y)
+                    for (int x = 0; x < own.width(); ++x)
+                        std::tie(left, right) = own.pixel(x, y) == own.pixel(0, 0) ? std::pair(left, right) : std::pair(std::min(left, x), std::max(right, x));
+                QVERIFY2(align == '-' || (align == 'C' ? std::abs(left - (own.width() - 1 - right)) <= 2 * r : left <= 2 * r), qPrintable(text));
             }
         };
-        QWidget* words[5];
-        for (int i = 0; i < 5; ++i)
-            words[i] = d->board->control<QWidget>(std::array{"Label6", "Label4", "Label3", "Messcol(3)", "Label5"}[std::size_t(i)]);
-        drawn({{words[0], "PICK COLORS FROM HERE"}, {words[1], "PLACE YOUR GUESS HERE"}, {words[2], "CORRECT"},
-               {words[3], "colors  positions"}, {words[4], "ANSWER"}, {&d->colourSelector(), "6"}, {&d->positionSelector(), "4"}});
+        const auto word = [this](const char* name) { return d->board->control<QWidget>(name); };
+        drawn({{word("Label6"), "PICK COLORS FROM HERE", 'L'}, {word("Label4"), "PLACE YOUR GUESS HERE", 'L'}, {word("Label3"), "CORRECT", 'C'},
+               {word("Messcol(3)"), "colors  positions", 'L'}, {word("Label5"), "ANSWER", 'L'}, {&d->colourSelector(), "6", '-'}, {&d->positionSelector(), "4", '-'}});
         d->clickButton(d->colourSelector());
         d->clickButton(d->positionSelector(), Qt::RightButton);
-        drawn({{&d->colourSelector(), "7"}, {&d->positionSelector(), "3"}});
+        drawn({{&d->colourSelector(), "7", '-'}, {&d->positionSelector(), "3", '-'}});
         d->playTry(d->row("AWX"));
         d->playTry(d->row("BCA"));
         d->playTry(d->row("ABY"));
         d->giveUp()->trigger();
-        drawn({{&d->colourScore(0), "1"}, {&d->positionScore(0), "1"}, {&d->colourScore(1), "3"}, {&d->positionScore(1), "0"},
-               {&d->colourScore(2), "2"}, {&d->positionScore(2), "2"}, {&d->lost(), "click here to try again"}});
+        drawn({{&d->colourScore(0), "1", 'C'}, {&d->positionScore(0), "1", 'C'}, {&d->colourScore(1), "3", 'C'}, {&d->positionScore(1), "0", 'C'},
+               {&d->colourScore(2), "2", 'C'}, {&d->positionScore(2), "2", 'C'}, {&d->lost(), "click here to try again", '-'}});
     }
 
     // The deduction aid, opened by D beside the board: it follows every
