@@ -520,10 +520,8 @@ private slots:
         for (const QStringList& display : displays)
             start("LANG=" + language.locale + ' ' + display[0], 1, "quorvane: " + language.cannotOpen.arg(display[1]));
         start("LANG=" + language.locale + " QT_QPA_PLATFORM=xcb", 1, "quorvane: " + language.noX);
-#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds; on this Wayland display, which answers, in the Wayland run
-        const QString shown = QGuiApplication::platformName() != u"wayland" ? QStringLiteral("QT_QPA_PLATFORM=offscreen")
-            : "WAYLAND_DISPLAY=" + qEnvironmentVariable("WAYLAND_DISPLAY") + " XDG_RUNTIME_DIR=" + qEnvironmentVariable("XDG_RUNTIME_DIR");
-        start("LANG=" + language.locale + ' ' + shown + " LD_PRELOAD=" HELP_PROBE, 0,
+#ifdef HELP_PROBE  // it reports its title and menu, and the help page it finds
+        start("LANG=" + language.locale + " QT_QPA_PLATFORM=offscreen LD_PRELOAD=" HELP_PROBE, 0,
               "board shown: yes (Quorvane v1.0 " + language.menu + ")\nhelp page found: yes (" + language.page + ")");
 #endif
         QFile ts(QStringLiteral(TRANSLATIONS "/quorvane_%1.ts").arg(language.page.section(u'.', 1, -2)));
