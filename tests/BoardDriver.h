@@ -118,13 +118,15 @@ public:
         return firstOfTry(game().currentTry() - (name[0] == u'e')) + name[1].digitValue();
     }
     // The window point of that control's cell's middle; "c1+60" lies 60 twips
-    // into slot 1 at mid-height, "outside" beyond the window.
+    // into slot 1 at mid-height, "c1^0" on its top edge, "outside" beyond the window.
     QPoint point(const QString& name) const
     {
         if (name == u"outside")
             return {-40, -30};
-        const tk::Placed& c = named(name.section(u'+', 0, 0));
-        return at(c.Left() + (name.contains(u'+') ? name.section(u'+', 1).toFloat() : 180), c.Top() + 180);
+        const QString across = name.section(u'^', 0, 0);
+        const tk::Placed& c = named(across.section(u'+', 0, 0));
+        return at(c.Left() + (across.contains(u'+') ? across.section(u'+', 1).toFloat() : 180),
+                  c.Top() + (name.contains(u'^') ? name.section(u'^', 1).toFloat() : 180));
     }
 
     void press(Qt::MouseButton b, QPoint p) const { QTest::mousePress(window(), b, {}, p); }

@@ -221,7 +221,6 @@ private slots:
             d->soon([] { QCoreApplication::exit(7); });
         });
         QCOMPARE(QCoreApplication::exec(), ends ? 0 : 7);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(asked, how == u"title bar" ? QString() : QStringLiteral("Quorvane: Do you want to Exit ? Yes/No"));
         // The hidden help window first, then the board.
         QCOMPARE(closed, ends ? QStringList({"help, then"}) : QStringList());
