@@ -282,8 +282,12 @@ int main(int argc, char* argv[])
     Bench bench;
     BoardDriver& d = bench.d;
     const bool deductions = argc > 2 && std::string(argv[2]) == "deductions";
-    if (deductions)
+    if (deductions) {  // opened, drawn and its first findings shown before anything is timed
         d.deductionsItem()->trigger();
+        if (!QTest::qWaitFor([&d] { return !d.deductions()->working(); }))
+            std::fprintf(stderr, "bench_handlers: the deductions window is still working\n");
+        QTest::qWait(100);
+    }
     bench.recording = true;
     // Up to 16 colours and 7 positions with the selectors, as the player does.
     for (int i = 0; i < 10; ++i)
