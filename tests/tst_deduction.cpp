@@ -1,4 +1,5 @@
 // The deduction aid against a plain enumeration of every code, on small sizes.
+#include "game/CodeSpace.h"
 #include "game/Deduction.h"
 
 #include <QTest>
@@ -125,6 +126,15 @@ private slots:
             QCOMPARE(game::possibleCodes(h), codes.size());
             QCOMPARE(fields(game::deduce(h)), fields(known));
             QVERIFY(game::judge(h, secret).possible);
+            // What the suggestion weighs: every code that fits, once; or a sample of them, none twice.
+            game::codes::CodeSpace space(h, h.clues.size());
+            for (const std::size_t most : {codes.size(), codes.size() / 3}) {
+                std::set<Code> drawn;
+                for (const game::codes::Code c : space.codes(most, std::uint64_t(round)))
+                    QVERIFY(drawn.insert(game::codes::unpack(c, positions)).second);
+                QVERIFY(std::includes(codes.begin(), codes.end(), drawn.begin(), drawn.end()));
+                QVERIFY(drawn.size() == codes.size() || (most < codes.size() && drawn.size() * 2 >= most));
+            }
 
             // A partial try is ruled out by the first clue that none of its completions gets past.
             Code placed = draw();

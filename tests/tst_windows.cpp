@@ -165,6 +165,7 @@ private slots:
         d->soon([&] {
             about = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
             open << about->control<QTextEdit>(aboutNames::Text)->toPlainText().simplified();
+            QVERIFY(QAccessible::queryAccessibleInterface(about->client())->childCount() > 0);  // a reader reads it
             press(aboutNames::Ok, Qt::RightButton);
             press("Label1", Qt::LeftButton);
             press("Picture1", Qt::LeftButton);
