@@ -16,9 +16,15 @@ namespace tk {
 
 namespace {
 
-bool connects(const QByteArray& path, bool abstract)
+// An X server that has no client resets when the connection that asked
+// whether it answers is closed, and Qt's own connection, made a moment
+// later, meets the reset and fails. So that connection is held until Qt
+// has its own.
+int heldConnection = -1;
+
+bool connects(const QByteArray& path, bool abstract, bool hold = false)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return true;  // cannot tell: let Qt try
     sockaddr_un addr{};
@@ -27,7 +33,10 @@ bool connects(const QByteArray& path, bool abstract)
     std::strncpy(addr.sun_path + offset, path.constData(), sizeof addr.sun_path - 1 - offset);
     const socklen_t size = socklen_t(offsetof(sockaddr_un, sun_path) + offset + std::size_t(path.size()));
     const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), size) == 0;
-    ::close(fd);
+    if (ok && hold)
+        heldConnection = fd;
+    else
+        ::close(fd);
     return ok;
 }
 
@@ -38,7 +47,7 @@ bool localXServerAnswers(const QByteArray& display)
     if (!display.startsWith(':'))
         return true;
     const QByteArray path = "/tmp/.X11-unix/X" + display.mid(1).split('.').value(0);
-    return connects(path, false) || connects(path, true);
+    return connects(path, false, true) || connects(path, true, true);
 }
 
 // Wayland's display as libwayland finds it: WAYLAND_DISPLAY, wayland-0 by
@@ -144,6 +153,9 @@ void guardStartup()
 void endStartupGuard()
 {
     qInstallMessageHandler(nullptr);
+    if (heldConnection >= 0)
+        ::close(heldConnection);
+    heldConnection = -1;
 }
 
 void keepOpenGLUnloaded()

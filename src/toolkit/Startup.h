@@ -11,7 +11,8 @@ QString missingDisplay(int argc, char* argv[]);
 
 // Until the application object exists, Qt's fatal start-up errors become one
 // line on stderr, naming the display missingDisplay found reachable, and
-// exit status 1, without a core dump.
+// exit status 1, without a core dump. The end also lets go of the X
+// server missingDisplay asked, once Qt has its own connection.
 void guardStartup();
 void endStartupGuard();
 
