@@ -62,6 +62,7 @@ public:
     QAction* about() const { return board->aboutItem_; }
     QAction* help() const { return board->helpItem_; }
     QAction* marks() const { return board->marksItem_; }
+    QAction* deductionsItem() const { return board->deductionsItem_; }
     QAction* exit() const { return board->exitItem_; }
     const QPixmap& peg(int c, bool marked = false) const { return board->pegs_.of(c, marked); }
     QPointF grabPoint() const { return {qreal(board->drag_.grabX), qreal(board->drag_.grabY)}; }

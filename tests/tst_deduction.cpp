@@ -19,10 +19,7 @@ Code colours(const QString& letters)
     return out;
 }
 
-bool same(game::Score a, game::Score b)
-{
-    return a.colours == b.colours && a.positions == b.positions;
-}
+constexpr auto same = [](game::Score a, game::Score b) { return a.colours == b.colours && a.positions == b.positions; };
 
 // How many of the history's scores, from the first on, a code gives.
 std::size_t scoresGiven(const History& h, const Code& code)

@@ -7,10 +7,7 @@
 
 namespace {
 // A clock that never moves: the game must still draw afresh each time.
-double frozen()
-{
-    return 43200.25;
-}
+constexpr auto frozen = [] { return 43200.25; };
 
 // Colours written as letters: 'A', 'B'... the code's by position, 'W', 'X'...
 // the colours in play outside the code, in palette order; '-' for empty.
@@ -29,13 +26,11 @@ int colourOf(const game::Game& g, QChar letter)
 
 QString lettersOf(const game::Game& g, std::span<const int> colours)
 {
+    const QString letters = QString("-ABCDEFG").left(g.positions() + 1) + QString("WXYZ").left(g.colours() - g.positions());
     QString out;
     for (int c : colours) {
-        const auto inCode = std::find(g.code().begin(), g.code().end(), c);
-        out += c == game::NoColour ? u'-' : inCode != g.code().end() ? QChar(u'A' + int(inCode - g.code().begin())) : u'?';
-        for (QChar w = u'W'; out.back() == u'?' && w <= u'Z'; w = QChar(w.unicode() + 1))
-            if (colourOf(g, w) == c)
-                out.back() = w;
+        const auto letter = std::find_if(letters.begin(), letters.end(), [&](QChar l) { return colourOf(g, l) == c; });
+        out += letter == letters.end() ? u'?' : *letter;
     }
     return out;
 }

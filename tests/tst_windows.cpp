@@ -74,11 +74,7 @@ class tst_Windows : public WindowTestCase {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(root.isValid());
-        QApplication::setQuitOnLastWindowClosed(false);  // as the program runs
-    }
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }  // as the program runs
     void init() { d = std::make_unique<BoardDriver>(); }
     void cleanup()
     {
@@ -341,6 +337,12 @@ private slots:
         QTRY_COMPARE(heard.last(), "9 codes are still possible.");
         QCOMPARE(reads(deductionNames::InCode) + " | " + reads(deductionNames::NotInCode), "In the code: " + names("ABCD") + " | Not in the code: " + names("WX"));
         QCOMPARE(reads(layout::controlName(deductionNames::Position, 0)), "Position 1: " + names("ACD"));
+        // What is read is drawn: a peg a cell, in palette order from the row's left edge.
+        const QImage inCode = aid->control<QWidget>(deductionNames::InCode)->grab().toImage();
+        int drawn = 0;
+        for (int place = 0; place < d->game().colours(); ++place)
+            if (const int c = d->game().colourAtPlace(place); d->letters({c}) < u"W")
+                QCOMPARE(inCode.pixel(QPoint(24 * drawn++ + 11, 11) * inCode.devicePixelRatio()), QImage(pictures::Pegs[c]).pixel(11, 11));
         d->fill(d->row("B"));
         QCOMPARE(line(deductionNames::Verdict), "Your try cannot be the code:");
         QVERIFY(line(deductionNames::Reason).startsWith("had it been the code, try 1 would have scored "));
@@ -479,6 +481,12 @@ private slots:
             for (int x = 0; x < 23 * device; ++x)
                 if (qAlpha(peg.pixel(int(x / device), int(y / device))) == 255)
                     QCOMPARE(shot.pixel(origin + QPoint(x, y)), peg.pixel(int(x / device), int(y / device)));
+        // The keyboard's focus mark round a slot, alike at its top and bottom edges.
+        d->slot(0).setFocus(Qt::OtherFocusReason);
+        d->key(Qt::Key_Right);
+        const QImage ring = d->slot(1).grab().toImage();
+        const int edge = qRound(3 * std::max(1, qRound(scale)) * px);
+        QCOMPARE(ring.copy(0, 0, ring.width(), edge), ring.copy(0, ring.height() - edge, ring.width(), edge).mirrored(false, true));
         // A drag hits the same slot at every zoom, also just past a shared edge.
         const int next = d->game().colourAtPlace(1);
         d->drag(d->cellOf(d->colour(first)), d->cellOf(d->slot(0)));
