@@ -6,6 +6,7 @@
 # ssh-forwarded display takes. The check the game makes before Qt starts
 # may refuse only a display that cannot answer, and must not disturb one
 # that does: the game starts on both and prints nothing but the probe's lines.
+# Then -platform names a display that does not answer.
 # Needs QUORVANE_GAME, QUORVANE_PROBE (the help probe module) and Xvfb.
 set -u
 command -v Xvfb >/dev/null || { echo "x11_start.sh: Xvfb is missing (apt-get install xvfb)"; exit 1; }
@@ -50,3 +51,14 @@ serve
 start ":$n"
 serve -listen tcp
 start "localhost:$n.0"
+
+# -platform on the command line wins over QT_QPA_PLATFORM, and the display
+# it stands for, one where no server listens, is refused in one line.
+dead=":$((n + 100))"
+env -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C QT_QPA_PLATFORM=wayland DISPLAY="$dead" \
+    "$QUORVANE_GAME" -platform xcb >"$work/out" 2>&1
+status=$?
+said=$(cat "$work/out")
+[ "$status" = 1 ] && [ "$said" = "quorvane: cannot open display $dead" ] \
+    || { echo "-platform xcb on $dead: status $status, and it said:"; echo "$said"; exit 1; }
+echo "-platform xcb on $dead, where no server listens: one line, status 1"
