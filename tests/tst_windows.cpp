@@ -337,6 +337,8 @@ private slots:
         QTRY_COMPARE(heard.last(), "9 codes are still possible.");
         QCOMPARE(reads(deductionNames::InCode) + " | " + reads(deductionNames::NotInCode), "In the code: " + names("ABCD") + " | Not in the code: " + names("WX"));
         QCOMPARE(reads(layout::controlName(deductionNames::Position, 0)), "Position 1: " + names("ACD"));
+        for (int p = 0; p < game::MostPositions; ++p)  // a row for each position in play
+            QCOMPARE(aid->control<QWidget>(layout::controlName(deductionNames::Position, p))->isVisible(), p < 4);
         // What is read is drawn: a peg a cell, in palette order from the row's left edge.
         const QImage inCode = aid->control<QWidget>(deductionNames::InCode)->grab().toImage();
         int drawn = 0;
