@@ -320,13 +320,14 @@ void benchSuggest(int games)
 // strength it reaches.
 void benchVariants(int games)
 {
+    using game::codes::Metric;
     using game::codes::Tuning;
     const auto with = [](auto change) {
         Tuning t;
         change(t);
         return t;
     };
-    const auto plain = [](Tuning& t, int metric) {
+    const auto plain = [](Tuning& t, Metric metric) {
         t.metric = metric;
         t.randomTries = 0;
         t.climbs = 0;
@@ -334,18 +335,18 @@ void benchVariants(int games)
         t.deadline = false;
     };
     const std::vector<Variant> variants{
-        {"fewest codes left on average", with([&](Tuning& t) { plain(t, 2); })},
-        {"most parts", with([&](Tuning& t) { plain(t, 3); })},
-        {"entropy", with([&](Tuning& t) { plain(t, 1); })},
-        {"tries left", with([&](Tuning& t) { plain(t, 0); })},
+        {"fewest codes left on average", with([&](Tuning& t) { plain(t, Metric::Size); })},
+        {"most parts", with([&](Tuning& t) { plain(t, Metric::Parts); })},
+        {"entropy", with([&](Tuning& t) { plain(t, Metric::Entropy); })},
+        {"tries left", with([&](Tuning& t) { plain(t, Metric::TriesLeft); })},
         {"tries left, look-ahead, all next tries", with([&](Tuning& t) {
-             plain(t, 0);
+             plain(t, Metric::TriesLeft);
              t.lookahead = 10;
              t.lookaheadPool = 200;
              t.lookaheadChildren = 6000;
          })},
         {"tries left, look-ahead", with([&](Tuning& t) {
-             plain(t, 0);
+             plain(t, Metric::TriesLeft);
              t.lookahead = 20;
          })},
         {"... and drawn tries, improved", with([&](Tuning& t) {
@@ -353,7 +354,7 @@ void benchVariants(int games)
          })},
         {"... and the deadline (the defaults)", Tuning{}},
         {"entropy, drawn tries, improved, deadline", with([&](Tuning& t) {
-             t.metric = 1;
+             t.metric = Metric::Entropy;
              t.lookahead = 0;
          })},
     };

@@ -139,8 +139,12 @@ namespace game::codes {
 
 // How the suggestion chooses; the defaults are what the benchmarks settled
 // on (bench/README.md has the figures of the others).
+// What a split of the codes is valued by: the tries left (estimated), its
+// entropy, the codes left on average, or the number of its parts.
+enum class Metric { TriesLeft, Entropy, Size, Parts };
+
 struct Tuning {
-    int metric = 0;                       // 0 tries left (estimated), 1 entropy, 2 codes left on average, 3 most parts
+    Metric metric = Metric::TriesLeft;
     double base = 1.0, slope = 0.5;       // the tries to find one of n > 2 codes: base + slope * ln n
     std::size_t pool = 1000;              // codes scored against: all of them when no more fit
     std::size_t allTries = 6000;          // every try is a candidate when there are no more than this,

@@ -76,8 +76,6 @@ bool before(const Candidate& x, const Candidate& y)
     return x.value < y.value || (x.value == y.value && x.possible && !y.possible);
 }
 
-enum class Metric { TriesLeft, Entropy, Size, Parts };
-
 class Chooser {
 public:
     // `codes`: the most codes ever split at once.
@@ -275,7 +273,7 @@ std::vector<int> suggestTry(const History& history, const Tuning& tuning)
     // when this one leaves one code per score, so the more parts the better.
     const int left = game::Tries - int(history.clues.size());
     const bool last = tuning.deadline && left <= 1, lastButOne = tuning.deadline && left == 2;
-    const Chooser chooser(positions, lastButOne ? Metric::Parts : Metric(tuning.metric), tuning, ground.pool.size());
+    const Chooser chooser(positions, lastButOne ? Metric::Parts : tuning.metric, tuning, ground.pool.size());
 
     const Knowledge known = space.knowledge();
     Mask touched = 0;
